@@ -1,0 +1,14 @@
+// VELMORA: brain-performance training. Starts in the working folder, where every
+// data file lies, and shows the start screen until it is closed.
+#include "platform/anwendung.h"
+#include "platform/taskleiste.h"
+#include "shell/uform1.h"
+
+int main(int argc, char** argv)
+{
+    Anwendung app(argc, argv);
+    TForm1 form1;
+    form1.setWindowState(taskleiste::versteckt() ? Qt::WindowFullScreen : Qt::WindowMaximized);
+    form1.show();
+    return app.exec();
+}

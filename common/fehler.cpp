@@ -1,0 +1,28 @@
+#include "common/fehler.h"
+
+VelmoraFehler::VelmoraFehler(const QString& text) : std::runtime_error(text.toStdString()) {}
+
+EAFehler::EAFehler(int code) : VelmoraFehler(textFuer(code)), m_code(code) {}
+
+QString EAFehler::textFuer(int code)
+{
+    switch (code) {
+    case 2: return QStringLiteral("Datei nicht gefunden");
+    case 3: return QStringLiteral("Ungültiger Dateiname");
+    case 4: return QStringLiteral("Zu viele geöffnete Dateien");
+    case 5: return QStringLiteral("Zugriff verweigert");
+    case 100: return QStringLiteral("Versuch hinter dem Dateiende zu lesen");
+    case 101: return QStringLiteral("Zu wenig Speicherplatz");
+    default: return QStringLiteral("E/A-Fehler %1").arg(code);
+    }
+}
+
+Konvertierungsfehler Konvertierungsfehler::integer(const QString& s)
+{
+    return Konvertierungsfehler(QStringLiteral("'%1' ist kein gültiger Integerwert").arg(s));
+}
+
+Konvertierungsfehler Konvertierungsfehler::gleitkomma(const QString& s)
+{
+    return Konvertierungsfehler(QStringLiteral("'%1' ist kein gültiger Gleitkommawert").arg(s));
+}

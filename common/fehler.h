@@ -1,0 +1,32 @@
+#pragma once
+// Errors that reach the user as a German message box. The handler at the event
+// dispatch shows what() (UTF-8) and abandons the handler that threw.
+#include <QString>
+#include <stdexcept>
+
+class VelmoraFehler : public std::runtime_error {
+public:
+    explicit VelmoraFehler(const QString& text);
+    QString text() const { return QString::fromUtf8(what()); }
+};
+
+// Input/output error of a record file, with the run-time library's codes:
+// 2 missing file, 3 bad name, 4 too many open files, 5 access refused,
+// 100 read past the end, 101 disk full; any other code "E/A-Fehler %d".
+class EAFehler : public VelmoraFehler {
+public:
+    explicit EAFehler(int code);
+    int code() const { return m_code; }
+    static QString textFuer(int code);
+
+private:
+    int m_code;
+};
+
+// A text that is no number.
+class Konvertierungsfehler : public VelmoraFehler {
+public:
+    using VelmoraFehler::VelmoraFehler;
+    static Konvertierungsfehler integer(const QString& s);
+    static Konvertierungsfehler gleitkomma(const QString& s);
+};

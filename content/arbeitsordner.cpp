@@ -1,0 +1,53 @@
+#include "content/arbeitsordner.h"
+
+#include "common/satzdatei.h"
+#include "content/inhalte.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+QByteArray saetze(const QString& text, int kapazitaet, int anzahl)
+{
+    return kurztext::satz(text, kapazitaet).repeated(anzahl);
+}
+
+void schreibe(const QString& pfad, const QByteArray& daten)
+{
+    QSaveFile f(pfad);
+    if (!f.open(QIODevice::WriteOnly) || f.write(daten) != daten.size() || !f.commit())
+        throw Baufehler(QStringLiteral("%1: kann nicht geschrieben werden").arg(pfad).toStdString());
+}
+
+}
+
+std::vector<EigeneDatei> eigeneDateien()
+{
+    std::vector<EigeneDatei> d;
+    d.push_back({QStringLiteral("xbasan.dat"), saetze(QStringLiteral("-----"), 20, 40)});
+    for (int k = 0; k <= 9; ++k)
+        d.push_back({QStringLiteral("xbaserg%1.dat").arg(k), saetze(QString(20, QLatin1Char(' ')), 20, 4400)});
+    const QByteArray leererPlatz = kurztext::satz(QStringLiteral("offen"), 20) + kurztext::satz(QStringLiteral("0"), 20)
+                                   + kurztext::satz(QString(), 20);
+    d.push_back({QStringLiteral("xbashigh.dat"), leererPlatz.repeated(1650)});
+    d.push_back({QStringLiteral("xbasplan.dat"), saetze(QStringLiteral("offen") + QString(15, QLatin1Char(' ')), 40, 50)});
+    for (const char* name : {"robbier.dat", "springer.dat", "schieber.dat", "rangier.dat"})
+        d.push_back({QString::fromLatin1(name), saetze(QString(50, QLatin1Char('0')), 50, 40)});
+    return d;
+}
+
+void baueArbeitsordner(const QString& ordner, const QString& quellordner)
+{
+    if (!QDir().mkpath(ordner))
+        throw Baufehler(QStringLiteral("%1: Ordner kann nicht angelegt werden").arg(ordner).toStdString());
+    const QDir dir(ordner);
+    for (const EigeneDatei& d : eigeneDateien()) {
+        const QString pfad = dir.filePath(d.name);
+        if (!QFileInfo::exists(pfad))
+            schreibe(pfad, d.inhalt);
+    }
+    schreibe(dir.filePath(QStringLiteral("velmbagr.jpg")), hintergrundbild());
+    schreibeInhalte(ordner, quellordner);
+}

@@ -1,0 +1,95 @@
+#include "content/inhalte.h"
+
+#include "common/cp1252.h"
+#include "common/satzdatei.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+const std::vector<Inhaltsart>& inhaltsarten()
+{
+    // Each exercise family adds its files here.
+    static const std::vector<Inhaltsart> arten;
+    return arten;
+}
+
+namespace {
+
+[[noreturn]] void fehler(const QString& quelle, int zeile, const QString& text)
+{
+    throw Baufehler(QStringLiteral("%1:%2: %3").arg(quelle).arg(zeile).arg(text).toStdString());
+}
+
+bool darstellbar(const QString& s) { return cp1252::dekodiere(cp1252::kodiere(s)) == s; }
+
+}
+
+QByteArray baueInhalt(const Inhaltsart& art, const QString& text, const QString& quelle)
+{
+    const QStringList zeilen = text.split(QLatin1Char('\n'));
+    QStringList namen;
+    for (const Spalte& s : art.spalten)
+        namen << s.name;
+
+    QByteArray daten;
+    int saetze = 0;
+    bool kopf = false;
+    for (int z = 0; z < zeilen.size(); ++z) {
+        QString zeile = zeilen[z];
+        if (zeile.endsWith(QLatin1Char('\r')))
+            zeile.chop(1);
+        const int nr = z + 1;
+        if (zeile.startsWith(QLatin1Char('#')) || (zeile.isEmpty() && z == zeilen.size() - 1))
+            continue;
+        if (!kopf) {
+            if (zeile.split(QLatin1Char('|')) != namen)
+                fehler(quelle, nr, QStringLiteral("Kopfzeile muss \"%1\" lauten").arg(namen.join(QLatin1Char('|'))));
+            kopf = true;
+            continue;
+        }
+        if (zeile.isEmpty())
+            fehler(quelle, nr, QStringLiteral("leere Zeile"));
+        const QStringList felder = zeile.split(QLatin1Char('|'));
+        if (felder.size() != namen.size())
+            fehler(quelle, nr, QStringLiteral("%1 Felder statt %2").arg(felder.size()).arg(namen.size()));
+        QString satz;
+        for (int i = 0; i < felder.size(); ++i) {
+            const Spalte& s = art.spalten[i];
+            if (!darstellbar(felder[i]))
+                fehler(quelle, nr, QStringLiteral("Zeichen außerhalb von Windows-1252 in \"%1\"").arg(s.name));
+            if (s.breite > 0 && felder[i].size() > s.breite)
+                fehler(quelle, nr, QStringLiteral("\"%1\" länger als %2 Zeichen").arg(s.name).arg(s.breite));
+            satz += s.breite > 0 ? felder[i].leftJustified(s.breite) : felder[i];
+        }
+        if (satz.size() > art.kapazitaet)
+            fehler(quelle, nr, QStringLiteral("Satz länger als %1 Zeichen").arg(art.kapazitaet));
+        if (art.regel) {
+            const QString verstoss = art.regel(felder);
+            if (!verstoss.isEmpty())
+                fehler(quelle, nr, verstoss);
+        }
+        daten += kurztext::satz(satz, art.kapazitaet);
+        ++saetze;
+    }
+    if (!kopf)
+        fehler(quelle, 1, QStringLiteral("Kopfzeile fehlt"));
+    if (saetze != art.saetze)
+        fehler(quelle, zeilen.size(), QStringLiteral("%1 Sätze statt %2").arg(saetze).arg(art.saetze));
+    return daten;
+}
+
+void schreibeInhalte(const QString& ordner, const QString& quellordner)
+{
+    for (const Inhaltsart& art : inhaltsarten()) {
+        const QString quelle = QDir(quellordner).filePath(QFileInfo(art.datei).completeBaseName() + QStringLiteral(".txt"));
+        QFile f(quelle);
+        if (!f.open(QIODevice::ReadOnly))
+            throw Baufehler(QStringLiteral("%1:0: Quelle fehlt").arg(quelle).toStdString());
+        const QByteArray daten = baueInhalt(art, QString::fromUtf8(f.readAll()), quelle);
+        QSaveFile ziel(QDir(ordner).filePath(art.datei));
+        if (!ziel.open(QIODevice::WriteOnly) || ziel.write(daten) != daten.size() || !ziel.commit())
+            throw Baufehler(QStringLiteral("%1: kann nicht geschrieben werden").arg(ziel.fileName()).toStdString());
+    }
+}

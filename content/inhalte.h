@@ -1,0 +1,41 @@
+#pragma once
+// Content files: written from UTF-8 sources in content/quellen/ into the exact
+// record layouts, validated on the way (file:line on every violation).
+//
+// A source holds one record per line. Its first line names the columns,
+// separated by "|"; every further line holds the fields in that order. Lines
+// starting with "#" are comments. A record is its fields, each padded with
+// blanks to its column's width (the last column unpadded), in Windows-1252.
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <stdexcept>
+#include <vector>
+
+struct Baufehler : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+struct Spalte {
+    QString name;
+    int breite;  // characters; 0 for the last column: the rest, unpadded
+};
+
+struct Inhaltsart {
+    QString datei;                // file name in the working folder
+    int kapazitaet;               // characters per record
+    int saetze;                   // exact number of records
+    std::vector<Spalte> spalten;
+    // A rule of this file for one record's fields: empty, or what is wrong.
+    std::function<QString(const QStringList& felder)> regel;
+};
+
+// Every content file of the program.
+const std::vector<Inhaltsart>& inhaltsarten();
+
+// The file's bytes from a source text; quelle names the source in errors.
+QByteArray baueInhalt(const Inhaltsart& art, const QString& text, const QString& quelle);
+
+// Builds every content file from quellordner into ordner.
+void schreibeInhalte(const QString& ordner, const QString& quellordner);

@@ -1,0 +1,34 @@
+#include "platform/anwendung.h"
+
+#include "platform/dialoge.h"
+
+#include <clocale>
+
+Anwendung::Anwendung(int& argc, char** argv) : QApplication(argc, argv)
+{
+    setApplicationName(QStringLiteral("VELMORA"));
+    setApplicationDisplayName(QStringLiteral("VELMORA"));
+    // numbers are written and read in fixed forms, never by the machine's locale
+    std::setlocale(LC_NUMERIC, "C");
+}
+
+bool Anwendung::notify(QObject* empfaenger, QEvent* e)
+{
+    try {
+        return QApplication::notify(empfaenger, e);
+    } catch (const std::exception& fehler) {
+        zeigeFehler(fehler);
+    }
+    return false;
+}
+
+void zeigeFehler(const std::exception& e) { dialog::zeige(QString::fromUtf8(e.what())); }
+
+void schuetze(const std::function<void()>& handler)
+{
+    try {
+        handler();
+    } catch (const std::exception& fehler) {
+        zeigeFehler(fehler);
+    }
+}

@@ -1,0 +1,19 @@
+#pragma once
+// The application: one event loop, and the error box at its dispatch. A file or
+// conversion error thrown in a handler is shown as a message box with its German
+// text; the handler is abandoned and the program goes on.
+#include <QApplication>
+#include <functional>
+
+class Anwendung : public QApplication {
+public:
+    Anwendung(int& argc, char** argv);
+    bool notify(QObject* empfaenger, QEvent* e) override;
+};
+
+// Runs a handler and shows any error it throws in the error box. Every handler
+// that a control's signal calls goes through here, so that no exception crosses
+// the window system's code.
+void schuetze(const std::function<void()>& handler);
+// Shows the text of an error in the error box.
+void zeigeFehler(const std::exception& e);

@@ -1,0 +1,58 @@
+#pragma once
+// The base of every window: created once, shown modally when needed.
+// - maximised: the window fills the screen (the whole screen while the
+//   desktop's panels are hidden), even without a window manager;
+// - colour, border icons;
+// - key preview: FormShortCut sees every key before the window's controls;
+// - FormShow and FormActivate once per show, FormClose once per close;
+// - the window surface: a persistent picture behind the controls to draw on.
+#include "platform/leinwand.h"
+
+#include <QDialog>
+#include <functional>
+
+class Form : public QDialog {
+    Q_OBJECT
+public:
+    explicit Form(QWidget* parent = nullptr);
+
+    void setzeMaximiert(bool maximiert);
+    bool maximiert() const { return m_maximiert; }
+    void setzeFarbe(const QColor& farbe);
+    QColor farbe() const { return m_farbe; }
+    void setzeKeyPreview(bool an) { m_keyPreview = an; }
+    // Without the caption bar's system menu and its minimise, maximise and close icons.
+    void setzeOhneRahmenknoepfe();
+
+    // Shows the window modally and returns when it closes. Tests can put a
+    // routine of their own in place of the modal loop.
+    int zeigeModal();
+    static void setzeModalErsatz(std::function<int(Form*)> ersatz);
+
+    // The window surface. repaintWindow clears it to the window colour.
+    Leinwand& canvas();
+    void repaintWindow();
+
+protected:
+    virtual void FormShow() {}
+    virtual void FormActivate() {}
+    virtual void FormClose() {}
+    // A key before the controls see it; true consumes it.
+    virtual bool FormShortCut(int taste, QKeyEvent* e);
+
+    void showEvent(QShowEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    bool eventFilter(QObject* ziel, QEvent* e) override;
+
+private:
+    void passeOberflaecheAn();
+
+    bool m_maximiert = false;
+    bool m_keyPreview = false;
+    bool m_sichtbar = false;
+    QColor m_farbe;
+    QImage m_oberflaeche;
+    Leinwand m_leinwand;
+};

@@ -1,0 +1,66 @@
+#include "shell/ergebnisse.h"
+
+#include "common/namen.h"
+#include "common/satzdatei.h"
+#include "common/textformat.h"
+#include "common/uhr.h"
+#include "common/zustand.h"
+
+#include <cmath>
+
+namespace ergebnis {
+
+QString dateiname(int kategorie) { return QStringLiteral("xbaserg%1.dat").arg(kategorie); }
+
+int satznummer(int item, int nutzer, int r) { return (item - 1) * 400 + (nutzer - 1) * 10 + r; }
+
+QString punktetext(const QString& satz)
+{
+    QString t = satz.mid(10, 10);
+    while (t.startsWith(QLatin1Char(' ')))
+        t.remove(0, 1);
+    return t.isEmpty() ? QStringLiteral("0") : t;
+}
+
+}
+
+void ergein(int u, int n, float punkte)
+{
+    const int c = n / 12;
+    const int i = n % 12;
+    QString slot[10];
+    {
+        Satzdatei datei(ergebnis::dateiname(c - 1), ergebnis::kSatzgroesse);
+        datei.positioniere(ergebnis::satznummer(i, u, 0));
+        for (QString& s : slot)
+            s = datei.liesText();
+        for (int k = 1; k <= 9; ++k)
+            slot[k - 1] = slot[k];
+        slot[9] = (textformat::datum(uhr::heute()) + QStringLiteral("   ") + textformat::punkteText(punkte)).left(20);
+        datei.positioniere(ergebnis::satznummer(i, u, 0));
+        for (const QString& s : slot)
+            datei.schreibeText(s);
+        datei.schliesse();
+    }
+
+    ergebniszeile = QString(53, QLatin1Char(' '));
+    QString name = kurznamen(c + 1, i - 1);
+    while (name.startsWith(QLatin1Char(' ')))
+        name.remove(0, 1);
+    textformat::einfuegen(ergebniszeile, name, 1);
+
+    const QString neu = ergebnis::punktetext(slot[9]);
+    const QString vorher = ergebnis::punktetext(slot[8]);
+    textformat::einfuegen(ergebniszeile, textformat::punktFormat72(textformat::strToFloat(neu)), 21);
+    textformat::einfuegen(ergebniszeile, textformat::punktFormat72(textformat::strToFloat(vorher)), 30);
+
+    // The trend reads both with a point as the separator, so under the comma
+    // only the whole parts compare.
+    const double a = textformat::valPunkt(neu);
+    const double b = textformat::valPunkt(vorher);
+    QString tendenz = QStringLiteral("0");
+    if (std::fabs(a - b) > 2.0)
+        tendenz = a > b ? QStringLiteral("+") : QStringLiteral("-");
+    textformat::einfuegen(ergebniszeile, tendenz, 42);
+    ungedruckt = 1;
+}

@@ -1,0 +1,17 @@
+#pragma once
+// The result entry: the last ten results of every user and exercise, ten result
+// files of one category each, and the start of the result line of the run.
+#include <QString>
+
+namespace ergebnis {
+constexpr int kSatzgroesse = 21;       // short string of 20 characters
+constexpr int kSaetzeProDatei = 4400;  // 11 exercises x 40 users x 10 results
+QString dateiname(int kategorie);      // "xbaserg" + digit + ".dat"
+// Record of result r (0 oldest .. 9 newest) of user u (1..40), item i (1..11).
+int satznummer(int item, int nutzer, int r);
+// The score text of a result record: its characters 11 to 20 without leading
+// blanks, "0" when nothing is left.
+QString punktetext(const QString& satz);
+}
+
+void ergein(int nutzer, int programmnummer, float punkte);
