@@ -1,0 +1,401 @@
+// The shared ground: Windows-1252 text, record files, number and date texts,
+// program numbers, name tables, the random draw and the score arithmetic.
+#include "common/cp1252.h"
+#include "common/fehler.h"
+#include "common/namen.h"
+#include "common/programme.h"
+#include "common/punkte.h"
+#include "common/satzdatei.h"
+#include "common/textformat.h"
+#include "common/zufall.h"
+#include "tests/support/testumgebung.h"
+
+#include <QFile>
+#include <QSet>
+#include <QTest>
+
+class TestCommon : public QObject {
+    Q_OBJECT
+private slots:
+    void codecAlleBytes();
+    void codecUnbekannteZeichen();
+    void satzdateiLesenSchreiben();
+    void satzdateiFehler_data();
+    void satzdateiFehler();
+    void satzdateiLaengenbyteGeklemmt();
+    void satzdateiBehaeltGeschriebenesBeiFehler();
+    void gleitText_data();
+    void gleitText();
+    void festFormate();
+    void konvertierung_data();
+    void konvertierung();
+    void valPunkt_data();
+    void valPunkt();
+    void datum();
+    void programmnummern_data();
+    void programmnummern();
+    void namentabellen();
+    void zufallBereich();
+    void ziehenOhneWiederholung();
+    void ziehenEndetMitSkript();
+    void punkteAbschluss_data();
+    void punkteAbschluss();
+};
+
+void TestCommon::codecAlleBytes()
+{
+    QByteArray alle;
+    for (int b = 0; b < 256; ++b)
+        alle.append(static_cast<char>(b));
+    const QString text = cp1252::dekodiere(alle);
+    QCOMPARE(text.size(), 256);
+    QCOMPARE(cp1252::kodiere(text), alle);
+    QCOMPARE(text.at(0x80), QChar(0x20AC));  // euro sign
+    QCOMPARE(text.at(0xAE), QChar(0x00AE));  // the plan letter of "Quiz"
+    QCOMPARE(text.at(0x9F), QChar(0x0178));
+    QCOMPARE(text.at(0xDF), QChar(u'ß'));
+    QCOMPARE(cp1252::kodiere(QStringLiteral("Wörter Überblick ß")),
+             QByteArray("W\xF6rter \xDC" "berblick \xDF"));
+}
+
+void TestCommon::codecUnbekannteZeichen()
+{
+    // one '?' per character, also for characters outside the basic plane
+    QCOMPARE(cp1252::kodiere(QStringLiteral("a\u4E2Db\U0001F600c")), QByteArray("a?b?c"));
+    QCOMPARE(cp1252::kodiere(QStringLiteral("\u0100")), QByteArray("?"));
+}
+
+void TestCommon::satzdateiLesenSchreiben()
+{
+    Arbeitsordner ordner;
+    {
+        Satzdatei d(QStringLiteral("xbasan.dat"), 21);
+        QCOMPARE(d.satzzahl(), 40);
+        d.positioniere(39);
+        QCOMPARE(d.liesText(), QStringLiteral("-----"));
+        d.positioniere(6);
+        d.schreibeText(QStringLiteral("Jürgen Möller-Lüdenscheidt-Großkreutz"));  // cut to 20
+        d.schreibeText(QStringLiteral("Eva"));
+        QCOMPARE(d.position(), 8);
+        d.schliesse();
+    }
+    const QByteArray b = ordner.lies(QStringLiteral("xbasan.dat"));
+    QCOMPARE(b.size(), 840);
+    QCOMPARE(b.mid(6 * 21, 21), QByteArray("\x14J\xFCrgen M\xF6ller-L\xFC" "dens"));
+    QCOMPARE(b.mid(7 * 21, 4), QByteArray("\x03" "Eva"));
+    QCOMPARE(b.mid(8 * 21, 6), QByteArray("\x05-----"));
+    // no temporary file left beside it
+    QCOMPARE(QDir(ordner.pfad(QString())).entryList({QStringLiteral("*xbasan*")}, QDir::Files).size(), 1);
+}
+
+void TestCommon::satzdateiFehler_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("satz");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("fehlt") << "gibtsnicht.dat" << 0 << "Datei nicht gefunden";
+    QTest::newRow("hinter dem Ende") << "xbasan.dat" << 40 << "Versuch hinter dem Dateiende zu lesen";
+    QTest::newRow("kurze Datei") << "kurz.dat" << 1 << "Versuch hinter dem Dateiende zu lesen";
+    QTest::newRow("ohne Namen") << "" << 0 << "Ungültiger Dateiname";
+    QTest::newRow("Ordner") << "ordner.dat" << 0 << "Zugriff verweigert";
+}
+
+void TestCommon::satzdateiFehler()
+{
+    QFETCH(QString, name);
+    QFETCH(int, satz);
+    QFETCH(QString, text);
+    Arbeitsordner ordner;
+    ordner.schreibe(QStringLiteral("kurz.dat"), QByteArray(21 + 10, 'x'));  // one record and a half
+    QDir(ordner.pfad(QString())).mkdir(QStringLiteral("ordner.dat"));
+    try {
+        Satzdatei d(name, 21);
+        d.positioniere(satz);
+        d.lies();
+        QFAIL("kein Fehler");
+    } catch (const EAFehler& e) {
+        QCOMPARE(e.text(), text);
+    }
+    for (int code : {4, 5, 101, 103})
+        QVERIFY(!EAFehler::textFuer(code).isEmpty());
+    QCOMPARE(EAFehler::textFuer(103), QStringLiteral("E/A-Fehler 103"));
+    QCOMPARE(EAFehler::textFuer(101), QStringLiteral("Zu wenig Speicherplatz"));
+}
+
+void TestCommon::satzdateiLaengenbyteGeklemmt()
+{
+    Arbeitsordner ordner;
+    QByteArray satz(21, 'A');
+    satz[0] = char(250);
+    ordner.schreibe(QStringLiteral("kaputt.dat"), satz);
+    Satzdatei d(QStringLiteral("kaputt.dat"), 21);
+    QCOMPARE(d.liesText(), QString(20, QLatin1Char('A')));
+    // writing past the end never makes the file longer
+    QVERIFY_THROWS_EXCEPTION(EAFehler, d.schreibeText(QStringLiteral("x")));
+    d.schliesse();
+    QCOMPARE(ordner.lies(QStringLiteral("kaputt.dat")), satz);
+}
+
+void TestCommon::satzdateiBehaeltGeschriebenesBeiFehler()
+{
+    Arbeitsordner ordner;
+    try {
+        Satzdatei d(QStringLiteral("xbasan.dat"), 21);
+        d.positioniere(38);
+        d.schreibeText(QStringLiteral("Eva"));
+        d.schreibeText(QStringLiteral("Udo"));
+        d.schreibeText(QStringLiteral("zu weit"));  // record 40 does not exist
+        QFAIL("kein Fehler");
+    } catch (const EAFehler& e) {
+        QCOMPARE(e.code(), 100);
+    }
+    const QByteArray b = ordner.lies(QStringLiteral("xbasan.dat"));
+    QCOMPARE(b.size(), 840);
+    QCOMPARE(b.mid(38 * 21, 4), QByteArray("\x03" "Eva"));
+    QCOMPARE(b.mid(39 * 21, 4), QByteArray("\x03" "Udo"));
+}
+
+void TestCommon::gleitText_data()
+{
+    QTest::addColumn<double>("wert");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("sieben");
+    QTest::newRow("234.56f") << double(234.56f) << "234,559997558594" << "234,559";
+    QTest::newRow("1234.56f") << double(1234.56f) << "1234,56005859375" << "1234,56";
+    QTest::newRow("2") << 2.0 << "2" << "2";
+    QTest::newRow("100.5") << 100.5 << "100,5" << "100,5";
+    QTest::newRow("0") << 0.0 << "0" << "0";
+    QTest::newRow("0.25") << 0.25 << "0,25" << "0,25";
+    QTest::newRow("negativ") << -12.5 << "-12,5" << "-12,5";
+    QTest::newRow("1e15") << 1e15 << "1E15" << "1E15";
+    QTest::newRow("123456789") << 123456789.0 << "123456789" << "1234567";
+    QTest::newRow("0.001") << 0.001 << "0,001" << "0,001";
+    QTest::newRow("klein") << 0.000001 << "1E-6" << "1E-6";
+    QTest::newRow("0.1f") << double(0.1f) << "0,100000001490116" << "0,10000";
+}
+
+void TestCommon::gleitText()
+{
+    QFETCH(double, wert);
+    QFETCH(QString, text);
+    QFETCH(QString, sieben);
+    QCOMPARE(textformat::gleitText(wert), text);
+    QCOMPARE(textformat::gleitText(wert).left(7), sieben);
+}
+
+void TestCommon::festFormate()
+{
+    QCOMPARE(textformat::punktFormat72(0), QStringLiteral("   0.00"));
+    QCOMPARE(textformat::punktFormat72(105.9), QStringLiteral(" 105.90"));
+    QCOMPARE(textformat::punktFormat72(234.559), QStringLiteral(" 234.56"));
+    QCOMPARE(textformat::punktFormat72(12345.5), QStringLiteral("12345.50"));
+    QCOMPARE(textformat::festFormat(50.5, 3, 0), QStringLiteral(" 51"));
+    QCOMPARE(textformat::festFormat(100, 3, 0), QStringLiteral("100"));
+    QCOMPARE(textformat::festFormat(1234.4, 3, 0), QStringLiteral("1234"));
+    QString s = QStringLiteral("abc");
+    textformat::einfuegen(s, QStringLiteral("X"), 2);
+    QCOMPARE(s, QStringLiteral("aXbc"));
+    textformat::einfuegen(s, QStringLiteral("Y"), 40);  // past the end: appended
+    QCOMPARE(s, QStringLiteral("aXbcY"));
+}
+
+void TestCommon::konvertierung_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("ganz");
+    QTest::addColumn<double>("wert");
+    QTest::addColumn<QString>("fehler");
+    QTest::newRow("int") << " 42" << true << 42.0 << "";
+    QTest::newRow("int negativ") << "-7" << true << -7.0 << "";
+    QTest::newRow("int hex") << "$1F" << true << 31.0 << "";
+    QTest::newRow("int leer") << "" << true << 0.0 << "'' ist kein gültiger Integerwert";
+    QTest::newRow("int komma") << "3,5" << true << 0.0 << "'3,5' ist kein gültiger Integerwert";
+    QTest::newRow("int zu gross") << "2147483648" << true << 0.0 << "'2147483648' ist kein gültiger Integerwert";
+    QTest::newRow("float komma") << "7,5" << false << 7.5 << "";
+    QTest::newRow("float ganz") << "12" << false << 12.0 << "";
+    QTest::newRow("float exponent") << "1,5E2" << false << 150.0 << "";
+    QTest::newRow("float punkt") << "7.5" << false << 0.0 << "'7.5' ist kein gültiger Gleitkommawert";
+    QTest::newRow("float zwei kommas") << "1,2,3" << false << 0.0 << "'1,2,3' ist kein gültiger Gleitkommawert";
+    QTest::newRow("float minus allein") << "-" << false << 0.0 << "'-' ist kein gültiger Gleitkommawert";
+    QTest::newRow("float text") << "abc" << false << 0.0 << "'abc' ist kein gültiger Gleitkommawert";
+}
+
+void TestCommon::konvertierung()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, ganz);
+    QFETCH(double, wert);
+    QFETCH(QString, fehler);
+    try {
+        const double v = ganz ? textformat::strToInt(text) : textformat::strToFloat(text);
+        QVERIFY2(fehler.isEmpty(), "Fehler erwartet");
+        QCOMPARE(v, wert);
+    } catch (const Konvertierungsfehler& e) {
+        QCOMPARE(e.text(), fehler);
+    }
+}
+
+void TestCommon::valPunkt_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("wert");
+    QTest::newRow("komma endet") << "105,9" << 105.0;
+    QTest::newRow("punkt") << "105.9" << 105.9;
+    QTest::newRow("leer") << "" << 0.0;
+    QTest::newRow("null") << "0" << 0.0;
+    QTest::newRow("text") << "abc" << 0.0;
+    QTest::newRow("blanks davor") << "  12,7" << 12.0;
+    QTest::newRow("exponent") << "2e2x" << 200.0;
+}
+
+void TestCommon::valPunkt()
+{
+    QFETCH(QString, text);
+    QFETCH(double, wert);
+    QCOMPARE(textformat::valPunkt(text), wert);
+}
+
+void TestCommon::datum()
+{
+    QCOMPARE(textformat::datum(QDate(2026, 3, 7)), QStringLiteral("07.03.2026"));
+    QCOMPARE(textformat::datumKurz(QDate(2026, 12, 31)), QStringLiteral("31.12.26"));
+}
+
+void TestCommon::programmnummern_data()
+{
+    QTest::addColumn<int>("n");
+    QTest::addColumn<bool>("uebung");
+    QTest::addColumn<int>("kategorie");
+    QTest::addColumn<int>("laufindex");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("13") << 13 << true << 0 << 1 << "Tippen";
+    QTest::newRow("23") << 23 << true << 0 << 11 << "Summen";
+    QTest::newRow("25") << 25 << true << 1 << 12 << "Ketten";
+    QTest::newRow("37") << 37 << true << 2 << 23 << "Tippen";
+    QTest::newRow("128") << 128 << true << 9 << 107 << "Silben-S";
+    QTest::newRow("131") << 131 << true << 9 << 110 << "Quiz";
+    QTest::newRow("12") << 12 << false << 0 << 0 << "";
+    QTest::newRow("24") << 24 << false << 0 << 0 << "";
+    QTest::newRow("120") << 120 << false << 0 << 0 << "";
+    QTest::newRow("132") << 132 << false << 0 << 0 << "";
+    QTest::newRow("0") << 0 << false << 0 << 0 << "";
+}
+
+void TestCommon::programmnummern()
+{
+    QFETCH(int, n);
+    QFETCH(bool, uebung);
+    QFETCH(int, kategorie);
+    QFETCH(int, laufindex);
+    QFETCH(QString, name);
+    QCOMPARE(programm::istUebung(n), uebung);
+    QCOMPARE(programm::kurzname(n), name);
+    if (!uebung)
+        return;
+    QCOMPARE(programm::kategorie(n), kategorie);
+    QCOMPARE(programm::laufindex(n), laufindex);
+    QCOMPARE(programm::ausLaufindex(laufindex), n);
+    QCOMPARE(programmnamen(laufindex), name);
+    QCOMPARE(programm::planbuchstabe(n), QChar(64 + laufindex));
+}
+
+void TestCommon::namentabellen()
+{
+    QCOMPARE(programmnamen(1), QStringLiteral("Tippen"));
+    QCOMPARE(programmnamen(12), QStringLiteral("Ketten"));
+    QCOMPARE(programmnamen(37), QStringLiteral("Farben"));
+    QCOMPARE(programmnamen(99), QStringLiteral("Rangieren"));
+    QCOMPARE(programmnamen(110), QStringLiteral("Quiz"));
+    QVERIFY(programmnamen(111).isEmpty());
+    QVERIFY(programmnamen(0).isEmpty());
+    QCOMPARE(programm::planbuchstabe(131).unicode(), ushort(174));
+    QCOMPARE(kurznamen(0, 11), QStringLiteral("Ende"));
+    QCOMPARE(kurznamen(1, 10), QStringLiteral("Überblick"));
+    QCOMPARE(kurznamen(5, 10), QStringLiteral("Satzhälften"));
+    QCOMPARE(kurznamen(12, 0), QStringLiteral("offen"));
+    QCOMPARE(programm::kurzname(4), QStringLiteral("akt. Ergebn."));
+    // unique within a category row, capacity 20
+    for (int z = 0; z <= 11; ++z) {
+        QSet<QString> gesehen;
+        for (int s = 0; s < 12; ++s) {
+            QVERIFY(kurznamen(z, s).size() <= 20);
+            QVERIFY2(!gesehen.contains(kurznamen(z, s)), qPrintable(kurznamen(z, s)));
+            gesehen.insert(kurznamen(z, s));
+        }
+    }
+}
+
+void TestCommon::zufallBereich()
+{
+    zufall::setzeSaat(7);
+    QSet<int> gesehen;
+    for (int i = 0; i < 2000; ++i) {
+        const int v = zufall::R(6);
+        QVERIFY(v >= 1 && v <= 6);
+        gesehen.insert(v);
+    }
+    QCOMPARE(gesehen.size(), 6);
+    zufall::setzeFolge([] { return 0.999999; });
+    QCOMPARE(zufall::R(10), 10);
+    zufall::setzeFolge([] { return 0.0; });
+    QCOMPARE(zufall::R(10), 1);
+    zufall::setzeFolge({});
+}
+
+void TestCommon::ziehenOhneWiederholung()
+{
+    zufall::setzeSaat(3);
+    const std::vector<int> z = zufall::ohneWiederholung(20, 80);
+    QCOMPARE(int(z.size()), 20);
+    QCOMPARE(QSet<int>(z.begin(), z.end()).size(), 20);
+    for (int v : z)
+        QVERIFY(v >= 1 && v <= 80);
+    const std::vector<int> alle = zufall::ohneWiederholung(30, 12);  // capped at R
+    QCOMPARE(int(alle.size()), 12);
+    // the order drawn is kept
+    std::vector<double> folge{0.55, 0.05, 0.55, 0.95};
+    size_t i = 0;
+    zufall::setzeFolge([&] { return folge[i++ % folge.size()]; });
+    QCOMPARE(zufall::ohneWiederholung(3, 10), (std::vector<int>{6, 1, 10}));
+    zufall::setzeFolge({});
+}
+
+void TestCommon::ziehenEndetMitSkript()
+{
+    // a sequence that always gives the same number must not hang the draw
+    zufall::setzeFolge([] { return 0.5; });
+    const std::vector<int> z = zufall::ohneWiederholung(3, 4);
+    QCOMPARE(int(z.size()), 3);
+    QCOMPARE(QSet<int>(z.begin(), z.end()).size(), 3);
+    zufall::setzeFolge({});
+}
+
+void TestCommon::punkteAbschluss_data()
+{
+    QTest::addColumn<float>("roh");
+    QTest::addColumn<double>("sekunden");
+    QTest::addColumn<float>("ende");
+    QTest::addColumn<QString>("meldung");
+    QTest::addColumn<QString>("gespeichert");
+    QTest::newRow("langsam") << 300.0f << 500.0 << 2.0f << "Sie haben 2 Punkte erreicht!" << "2";
+    QTest::newRow("genau 2") << 2.0f << 0.0 << 2.0f << "Sie haben 2 Punkte erreicht!" << "2";
+    QTest::newRow("1234.5678") << 1234.5678f << 0.0 << 1234.56f << "Sie haben 1234 Punkte erreicht!" << "1234,56";
+    QTest::newRow("Zeit ab") << 2100.0f << 65.4321 << 2034.56f << "Sie haben 2034 Punkte erreicht!" << "2034,56";
+    QTest::newRow("234.56") << 234.56f << 0.0 << 234.55f << "Sie haben 234 Punkte erreicht!" << "234,550";
+}
+
+void TestCommon::punkteAbschluss()
+{
+    QFETCH(float, roh);
+    QFETCH(double, sekunden);
+    QFETCH(float, ende);
+    QFETCH(QString, meldung);
+    QFETCH(QString, gespeichert);
+    const float p = punkte::abschluss(roh, sekunden);
+    QCOMPARE(p, ende);
+    QCOMPARE(punkte::meldungText(p), meldung);
+    QCOMPARE(textformat::punkteText(p), gespeichert);
+}
+
+QTEST_MAIN(TestCommon)
+#include "tst_common.moc"

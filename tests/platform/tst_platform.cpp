@@ -1,0 +1,249 @@
+// The window-system stand-ins: windows, key preview, drawing surfaces, dialogs,
+// the error box, the JPEG picture and the pause.
+#include "common/fehler.h"
+#include "content/arbeitsordner.h"
+#include "platform/anwendung.h"
+#include "platform/dialoge.h"
+#include "platform/form.h"
+#include "platform/jpegbild.h"
+#include "platform/leinwand.h"
+#include "platform/schriften.h"
+#include "platform/tasten.h"
+#include "platform/warten.h"
+#include "tests/support/testumgebung.h"
+
+#include <QElapsedTimer>
+#include <QFontInfo>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+// A window that counts its hooks and takes the arrow keys for itself.
+class Probefenster : public Form {
+public:
+    Probefenster()
+    {
+        setzeMaximiert(true);
+        setzeKeyPreview(true);
+        feld = new QLineEdit(this);
+        knopf = new QPushButton(QStringLiteral("los"), this);
+        knopf->move(0, 40);
+        connect(knopf, &QPushButton::clicked, this,
+                [] { schuetze([] { throw EAFehler(2); }); });
+    }
+    QLineEdit* feld;
+    QPushButton* knopf;
+    int gezeigt = 0, aktiviert = 0, geschlossen = 0;
+    QList<int> tasten;
+
+protected:
+    void FormShow() override { ++gezeigt; }
+    void FormActivate() override { ++aktiviert; }
+    void FormClose() override { ++geschlossen; }
+    bool FormShortCut(int taste, QKeyEvent*) override
+    {
+        tasten << taste;
+        return taste >= taste::kLinks && taste <= taste::kRunter;
+    }
+};
+
+}
+
+class TestPlatform : public QObject {
+    Q_OBJECT
+private slots:
+    void fensterMaximiertUndHaken();
+    void tastenvorschau();
+    void fehlerboxLaesstProgrammWeiterlaufen();
+    void fehlerImEreignisWirdGezeigt();
+    void leinwandBleibt();
+    void dialogSkript();
+    void jpegLaden();
+    void jpegFehler_data();
+    void jpegFehler();
+    void schriften();
+    void wartenLaesstEreignisseLaufen();
+};
+
+void TestPlatform::fensterMaximiertUndHaken()
+{
+    Probefenster f;
+    const QRect schirm = QGuiApplication::primaryScreen()->availableGeometry();
+    QCOMPARE(f.size(), schirm.size());  // laid out at creation
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    f.hide();
+    f.show();
+    QCOMPARE(f.gezeigt, 2);
+    QCOMPARE(f.aktiviert, 2);  // once per show, not per activation
+    f.close();
+    QCOMPARE(f.geschlossen, 2);
+}
+
+void TestPlatform::tastenvorschau()
+{
+    Probefenster f;
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    f.activateWindow();
+    f.feld->setFocus();
+    QTest::keyClick(f.feld, Qt::Key_A);
+    QTest::keyClick(f.feld, Qt::Key_Left);  // consumed before the field sees it
+    QTest::keyClick(f.feld, Qt::Key_B);
+    QTest::keyClick(f.feld, Qt::Key_Return);
+    QCOMPARE(f.tasten, (QList<int>{65, 37, 66, 13}));
+    QCOMPARE(f.feld->text(), QStringLiteral("ab"));
+    QCOMPARE(f.feld->cursorPosition(), 2);
+    // Esc does not close a window by itself
+    QTest::keyClick(f.feld, Qt::Key_Escape);
+    QVERIFY(f.isVisible());
+}
+
+void TestPlatform::fehlerboxLaesstProgrammWeiterlaufen()
+{
+    dialog::Skript skript;
+    Probefenster f;
+    f.show();
+    QTest::mouseClick(f.knopf, Qt::LeftButton);
+    QTest::mouseClick(f.knopf, Qt::LeftButton);
+    QCOMPARE(skript.texte, (QStringList{QStringLiteral("Datei nicht gefunden"), QStringLiteral("Datei nicht gefunden")}));
+    QVERIFY(f.isVisible());
+}
+
+void TestPlatform::fehlerImEreignisWirdGezeigt()
+{
+    // an error that escapes a handler is caught at the event dispatch
+    dialog::Skript skript;
+    QObject ziel;
+    QTimer::singleShot(0, &ziel, [] { throw Konvertierungsfehler::integer(QStringLiteral("x")); });
+    QTRY_COMPARE(skript.texte.size(), 1);
+    QCOMPARE(skript.texte.first(), QStringLiteral("'x' ist kein gültiger Integerwert"));
+}
+
+void TestPlatform::leinwandBleibt()
+{
+    Malflaeche flaeche(nullptr, Qt::white);
+    flaeche.resize(100, 50);
+    Leinwand& c = flaeche.canvas();
+    c.stiftFarbe = Qt::red;
+    c.stiftBreite = 3;
+    c.pinselKlar = true;
+    c.rechteck(10, 10, 40, 30);
+    c.pinselKlar = false;
+    c.pinselFarbe = Qt::blue;
+    c.stiftBreite = 1;
+    c.stiftFarbe = Qt::black;
+    c.rechteck(50, 10, 60, 20);
+    flaeche.show();
+    flaeche.repaint();
+    const QImage bild = flaeche.grab().toImage();
+    QCOMPARE(bild.pixelColor(10, 20), QColor(Qt::red));    // left edge of the frame
+    QCOMPARE(bild.pixelColor(25, 20), QColor(Qt::white));  // unfilled inside
+    QCOMPARE(bild.pixelColor(55, 15), QColor(Qt::blue));   // filled
+    QCOMPARE(bild.pixelColor(50, 15), QColor(Qt::black));  // outline
+    QCOMPARE(bild.pixelColor(60, 15), QColor(Qt::white));  // right edge excluded
+    flaeche.resize(120, 60);  // a larger surface keeps the drawing
+    QCOMPARE(flaeche.canvas().bild()->pixelColor(55, 15), QColor(Qt::blue));
+    flaeche.freigeben();
+    QVERIFY(flaeche.bild().isNull());
+}
+
+void TestPlatform::dialogSkript()
+{
+    dialog::Skript skript;
+    skript.antworten = {dialog::Knopf::Ja};
+    skript.eingaben = {std::nullopt, QStringLiteral("Plan A")};
+    dialog::zeige(QStringLiteral("ungültige Eingabe!"));
+    QCOMPARE(dialog::frage(QStringLiteral("Ergebnisse drucken?"), QStringLiteral("VELMORA"),
+                           dialog::Knoepfe::JaNeinAbbrechen, dialog::Symbol::Warnung),
+             dialog::Knopf::Ja);
+    QCOMPARE(dialog::frage(QStringLiteral("Noch einen Nutzer löschen?"), QStringLiteral("VELMORA"),
+                           dialog::Knoepfe::JaNein, dialog::Symbol::Frage),
+             dialog::Knopf::Nein);
+    QCOMPARE(dialog::eingabe(QStringLiteral("Plan anlegen"), QStringLiteral("Geben Sie einen Plannamen ein:"),
+                             QStringLiteral("vorher")),
+             QStringLiteral("vorher"));
+    QCOMPARE(dialog::eingabe(QStringLiteral("Plan anlegen"), QStringLiteral("Geben Sie einen Plannamen ein:"), {}),
+             QStringLiteral("Plan A"));
+    QCOMPARE(skript.texte.size(), 5);
+    QCOMPARE(skript.titel.at(1), QStringLiteral("VELMORA"));
+    QCOMPARE(skript.titel.at(3), QStringLiteral("Plan anlegen"));
+}
+
+void TestPlatform::jpegLaden()
+{
+    Arbeitsordner ordner;
+    const QImage bild = ladeJpeg(QStringLiteral("velmbagr.jpg"));
+    QCOMPARE(bild.size(), QSize(1200, 250));
+    // sky above, hills below
+    QVERIFY(bild.pixelColor(10, 5).blue() > bild.pixelColor(10, 5).green());
+    QVERIFY(bild.pixelColor(10, 245).green() > bild.pixelColor(10, 245).blue());
+}
+
+void TestPlatform::jpegFehler_data()
+{
+    QTest::addColumn<QByteArray>("inhalt");
+    QTest::addColumn<QString>("beginn");
+    QTest::newRow("fehlt") << QByteArray() << "Datei fehlt.jpg kann nicht geöffnet werden. ";
+    QTest::newRow("leer") << QByteArray("") << "Datei leer.jpg kann nicht geöffnet werden. ";
+    QTest::newRow("kein JPEG") << QByteArray("GIF89a kein jpeg") << "Datei kaputt.jpg kann nicht geöffnet werden. ";
+    QByteArray halb = hintergrundbild();
+    halb.truncate(600);
+    QTest::newRow("abgeschnitten") << halb << "Datei halb.jpg kann nicht geöffnet werden. ";
+}
+
+void TestPlatform::jpegFehler()
+{
+    QFETCH(QByteArray, inhalt);
+    QFETCH(QString, beginn);
+    Arbeitsordner ordner;
+    const QString name = beginn.section(QLatin1Char(' '), 1, 1);
+    if (name != QLatin1String("fehlt.jpg"))
+        ordner.schreibe(name, inhalt);
+    try {
+        const QImage bild = ladeJpeg(name);
+        // a cut-off file may decode with grey rest; it must not crash
+        QVERIFY(name == QLatin1String("halb.jpg") && !bild.isNull());
+    } catch (const VelmoraFehler& e) {
+        QVERIFY2(e.text().startsWith(beginn), qPrintable(e.text()));
+        QVERIFY(e.text().size() > beginn.size());  // the reason follows
+    }
+}
+
+void TestPlatform::schriften()
+{
+    const QFont f = schrift::font(QStringLiteral("Times New Roman"), 96);
+    QCOMPARE(f.pixelSize(), 96);
+    QCOMPARE(QFontInfo(f).family(), QStringLiteral("Liberation Serif"));
+    QCOMPARE(QFontInfo(schrift::font(QStringLiteral("Courier New"), 16)).family(), QStringLiteral("Liberation Mono"));
+    QCOMPARE(QFontInfo(schrift::font(QStringLiteral("Arial"), 11)).family(), QStringLiteral("Liberation Sans"));
+}
+
+void TestPlatform::wartenLaesstEreignisseLaufen()
+{
+    bool gefeuert = false;
+    QTimer::singleShot(10, [&] { gefeuert = true; });
+    QElapsedTimer uhr;
+    uhr.start();
+    warten(60);
+    QVERIFY(gefeuert);
+    QVERIFY(uhr.elapsed() >= 55);
+    int verlangt = 0;
+    setzeWartenErsatz([&](int ms) { verlangt += ms; });
+    warten(1000);
+    QCOMPARE(verlangt, 1000);
+    setzeWartenErsatz(nullptr);
+}
+
+int main(int argc, char** argv)
+{
+    Anwendung app(argc, argv);
+    TestPlatform t;
+    return QTest::qExec(&t, argc, argv);
+}
+
+#include "tst_platform.moc"

@@ -1,0 +1,83 @@
+#include "tests/support/testumgebung.h"
+
+#include "content/arbeitsordner.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+
+Arbeitsordner::Arbeitsordner() : m_vorher(QDir::currentPath())
+{
+    baueArbeitsordner(m_dir.path(), QStringLiteral(VELMORA_CONTENT_DIR "/quellen"));
+    QDir::setCurrent(m_dir.path());
+}
+
+Arbeitsordner::~Arbeitsordner() { QDir::setCurrent(m_vorher); }
+
+QByteArray Arbeitsordner::lies(const QString& datei) const
+{
+    QFile f(pfad(datei));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void Arbeitsordner::schreibe(const QString& datei, const QByteArray& daten) const
+{
+    QFile f(pfad(datei));
+    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        f.write(daten);
+}
+
+ModalWaechter::ModalWaechter(std::function<void(QWidget*)> aktion, int timeoutMs)
+    : m_ausgeloest(std::make_shared<bool>(false)), m_aktiv(std::make_shared<bool>(true))
+{
+    QWidget* vorher = QApplication::activeModalWidget();
+    auto uhr = std::make_shared<QElapsedTimer>();
+    uhr->start();
+    auto timer = new QTimer(qApp);
+    timer->setInterval(1);
+    auto ausgeloest = m_ausgeloest;
+    auto aktiv = m_aktiv;
+    QObject::connect(timer, &QTimer::timeout, timer, [=]() {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (*aktiv && !*ausgeloest && modal && modal != vorher && modal->isVisible()) {
+            *ausgeloest = true;
+            aktion(modal);
+            return;
+        }
+        if (!*aktiv) {  // the watcher's scope has ended
+            timer->stop();
+            timer->deleteLater();
+            return;
+        }
+        if (uhr->elapsed() > timeoutMs) {
+            // whatever is still open, close it, topmost first
+            while (QWidget* m = QApplication::activeModalWidget()) {
+                if (m == vorher)
+                    break;
+                if (auto* d = qobject_cast<QDialog*>(m))
+                    d->reject();
+                else
+                    m->close();
+            }
+            timer->deleteLater();
+            timer->stop();
+        }
+    });
+    timer->start();
+}
+
+ModalWaechter::~ModalWaechter() { *m_aktiv = false; }
+
+void tippe(QWidget* w, const QString& text)
+{
+    for (QChar c : text) {
+        if (c.unicode() < 128 && c.isPrint())
+            QTest::keyClick(w, c.toLatin1());
+        else
+            QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+}

@@ -1,0 +1,40 @@
+#pragma once
+// Shared helpers of the tests: a working folder of their own, modal windows,
+// typing text with umlauts.
+#include <QDir>
+#include <QString>
+#include <QTemporaryDir>
+#include <functional>
+
+class QWidget;
+
+// A freshly built working folder that is the current folder while it lives.
+class Arbeitsordner {
+public:
+    Arbeitsordner();
+    ~Arbeitsordner();
+    QString pfad(const QString& datei) const { return m_dir.filePath(datei); }
+    QByteArray lies(const QString& datei) const;
+    void schreibe(const QString& datei, const QByteArray& daten) const;
+
+private:
+    QTemporaryDir m_dir;
+    QString m_vorher;
+};
+
+// Acts once on the next modal window that opens (after the call that blocks),
+// then, after the timeout, rejects every modal window left, so a failing test
+// fails instead of hanging.
+class ModalWaechter {
+public:
+    explicit ModalWaechter(std::function<void(QWidget*)> aktion, int timeoutMs = 5000);
+    ~ModalWaechter();
+    bool ausgeloest() const { return *m_ausgeloest; }
+
+private:
+    std::shared_ptr<bool> m_ausgeloest;
+    std::shared_ptr<bool> m_aktiv;
+};
+
+// Types text into a widget, umlauts and ß included.
+void tippe(QWidget* w, const QString& text);
