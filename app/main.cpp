@@ -1,5 +1,6 @@
 // VELMORA: brain-performance training. Starts in the working folder, where every
 // data file lies, and shows the start screen until it is closed.
+#include "app/programme.h"
 #include "platform/anwendung.h"
 #include "platform/taskleiste.h"
 #include "shell/uform1.h"
@@ -7,6 +8,7 @@
 int main(int argc, char** argv)
 {
     Anwendung app(argc, argv);
+    programmeEintragen();
     TForm1 form1;
     form1.setWindowState(taskleiste::versteckt() ? Qt::WindowFullScreen : Qt::WindowMaximized);
     form1.show();

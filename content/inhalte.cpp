@@ -10,8 +10,12 @@
 
 const std::vector<Inhaltsart>& inhaltsarten()
 {
-    // Each exercise family adds its files here.
-    static const std::vector<Inhaltsart> arten;
+    static const std::vector<Inhaltsart> arten = [] {
+        std::vector<Inhaltsart> alle;
+        for (auto&& teil : {artenZahlen(), artenSprache(), artenReaktion(), artenGedaechtnis(), artenLogik()})
+            alle.insert(alle.end(), teil.begin(), teil.end());
+        return alle;
+    }();
     return arten;
 }
 

@@ -31,6 +31,13 @@ struct Inhaltsart {
     std::function<QString(const QStringList& felder)> regel;
 };
 
+// The content files of each exercise category (content/arten_*.cpp).
+std::vector<Inhaltsart> artenZahlen();
+std::vector<Inhaltsart> artenSprache();
+std::vector<Inhaltsart> artenReaktion();
+std::vector<Inhaltsart> artenGedaechtnis();
+std::vector<Inhaltsart> artenLogik();
+
 // Every content file of the program.
 const std::vector<Inhaltsart>& inhaltsarten();
 

@@ -1,0 +1,3 @@
+#pragma once
+// Fills the program table: the administration windows and every exercise built.
+void programmeEintragen();

@@ -1,0 +1,1 @@
+// What several exercise categories share lives in this folder.
