@@ -6,10 +6,12 @@
 #include "exercises/numbers/register.h"
 #include "exercises/reaction/register.h"
 #include "shell/programmtabelle.h"
+#include "shell/verwaltung.h"
 
 void programmeEintragen()
 {
     Programmtabelle& t = Programmtabelle::global();
+    registriereVerwaltung(t);
     registriereZahlen(t);
     registriereSprache(t);
     registriereReaktion(t);

@@ -1,6 +1,9 @@
 #include "platform/anwendung.h"
 
 #include "platform/dialoge.h"
+#include "platform/form.h"
+
+#include <QKeyEvent>
 
 #include <clocale>
 
@@ -15,6 +18,8 @@ Anwendung::Anwendung(int& argc, char** argv) : QApplication(argc, argv)
 bool Anwendung::notify(QObject* empfaenger, QEvent* e)
 {
     try {
+        if (e->type() == QEvent::KeyPress && Form::tastenvorschau(empfaenger, static_cast<QKeyEvent*>(e)))
+            return true;
         return QApplication::notify(empfaenger, e);
     } catch (const std::exception& fehler) {
         zeigeFehler(fehler);

@@ -18,10 +18,7 @@ std::function<int(Form*)>& modalErsatz()
 }
 }
 
-Form::Form(QWidget* parent) : QDialog(parent), m_farbe(palette().color(QPalette::Window))
-{
-    qApp->installEventFilter(this);
-}
+Form::Form(QWidget* parent) : QDialog(parent), m_farbe(palette().color(QPalette::Window)) {}
 
 void Form::setzeMaximiert(bool maximiert)
 {
@@ -123,19 +120,15 @@ void Form::keyPressEvent(QKeyEvent* e)
     QWidget::keyPressEvent(e);
 }
 
-bool Form::eventFilter(QObject* ziel, QEvent* e)
+bool Form::tastenvorschau(QObject* empfaenger, QKeyEvent* e)
 {
-    if (!m_keyPreview || e->type() != QEvent::KeyPress || !isVisible())
-        return QDialog::eventFilter(ziel, e);
-    auto* w = qobject_cast<QWidget*>(ziel);
-    // Only the first delivery of a key (to the focused control, or to the window
-    // itself when nothing has the focus); the key then travels up the parents.
-    QWidget* fokus = QApplication::focusWidget();
-    const bool erste = w && w->window() == this && (w == fokus || (!fokus && w == this));
-    if (!erste || (QApplication::activeModalWidget() && QApplication::activeModalWidget() != this))
-        return QDialog::eventFilter(ziel, e);
-    auto* k = static_cast<QKeyEvent*>(e);
+    auto* w = qobject_cast<QWidget*>(empfaenger);
+    auto* form = w ? qobject_cast<Form*>(w->window()) : nullptr;
+    if (!form || !form->m_keyPreview || !form->isVisible())
+        return false;
+    if (QApplication::activeModalWidget() && QApplication::activeModalWidget() != form)
+        return false;
     bool verbraucht = false;
-    schuetze([&] { verbraucht = FormShortCut(taste::code(k), k); });
+    schuetze([&] { verbraucht = form->FormShortCut(taste::code(e), e); });
     return verbraucht;
 }

@@ -29,6 +29,10 @@ public:
     int zeigeModal();
     static void setzeModalErsatz(std::function<int(Form*)> ersatz);
 
+    // Key preview: the application hands every key press here once, before the
+    // control that has the focus; true when the window consumed it.
+    static bool tastenvorschau(QObject* empfaenger, QKeyEvent* e);
+
     // The window surface. repaintWindow clears it to the window colour.
     Leinwand& canvas();
     void repaintWindow();
@@ -44,7 +48,6 @@ protected:
     void hideEvent(QHideEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
-    bool eventFilter(QObject* ziel, QEvent* e) override;
 
 private:
     void passeOberflaecheAn();

@@ -1,6 +1,12 @@
 #include "shell/uform1.h"
 
+#include "common/namen.h"
 #include "common/zustand.h"
+#include "platform/dialoge.h"
+#include "platform/tasten.h"
+#include "shell/aufruf.h"
+#include "shell/programmtabelle.h"
+#include "shell/uform4.h"
 #include "platform/anwendung.h"
 #include "platform/farben.h"
 #include "platform/jpegbild.h"
@@ -38,7 +44,14 @@ TForm1::TForm1(QWidget* parent) : Form(parent)
         butt[k] = new QPushButton(this);
         butt[k]->setObjectName(QStringLiteral("butt%1").arg(k + 1));
         butt[k]->hide();
+        connect(butt[k], &QPushButton::clicked, this, [this, k] {
+            schuetze([this, k] {
+                feldnr = k + 1;
+                mausruf();
+            });
+        });
     }
+    connect(Button1, &QPushButton::clicked, this, [this] { schuetze([this] { Button1Click(); }); });
     Edit1 = new QLineEdit(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->hide();
@@ -83,3 +96,153 @@ void TForm1::FormShow()
 }
 
 void TForm1::FormClose() { taskleiste::zeigen(); }
+
+void TForm1::Button1Click()
+{
+    Button1->hide();
+    Button2->hide();
+    Image1->hide();
+    Programmtabelle::global().oeffne(3);  // the choice of the user who trains
+    hauptebene = 1;
+    ebene = 0;
+    aufbau(0);
+    rahmen(0, 0, 0);
+}
+
+namespace {
+
+QColor hintergrund(int level)
+{
+    if (level == 0)
+        return farbe::blau;
+    return level == 1 ? farbe::aqua : farbe::buttonFace();
+}
+
+QColor rahmenfarbe(int level)
+{
+    if (level == 0)
+        return farbe::buttonFace();
+    return level == 1 ? farbe::schwarz : farbe::rot;
+}
+
+}
+
+void TForm1::aufbau(int level)
+{
+    setzeFarbe(hintergrund(level));
+    einheity = height() / 100;
+    einheitx = width() / 100;
+    QFont f = schrift::font(QStringLiteral("Arial"), 8 * einheity);
+    setFont(f);
+    repaintWindow();
+    cursorx = 0;
+    cursory = 0;
+    Leinwand& c = canvas();
+    c.pinselKlar = true;
+    c.stiftFarbe = level == 0 ? farbe::blau : farbe::schwarz;
+    c.schriftFarbe = c.stiftFarbe;
+    for (int k = 0; k < 12; ++k) {
+        const int spalte = k / 6, zeile = k % 6;
+        butt[k]->setFont(f);
+        butt[k]->setGeometry((spalte == 0 ? 5 : 55) * einheitx, (4 + 16 * zeile) * einheity, 40 * einheitx,
+                             12 * einheity);
+        butt[k]->setText(kurznamen(level, k));
+        butt[k]->show();
+    }
+}
+
+void TForm1::rahmenZeichnen(int spalte, int zeile, const QColor& farbe)
+{
+    Leinwand& c = canvas();
+    c.stiftBreite = 3;
+    c.stiftFarbe = farbe;
+    c.pinselKlar = true;
+    c.rechteck((spalte * 50 + 3) * einheitx, (zeile * 16 + 2) * einheity, (spalte * 50 + 47) * einheitx,
+               (zeile * 16 + 18) * einheity);
+    update();
+}
+
+void TForm1::rahmen(int spalte, int zeile, int level) { rahmenZeichnen(spalte, zeile, rahmenfarbe(level)); }
+
+void TForm1::loeschen(int spalte, int zeile, int level) { rahmenZeichnen(spalte, zeile, hintergrund(level)); }
+
+bool TForm1::FormShortCut(int taste, QKeyEvent*)
+{
+    altx = cursorx;
+    alty = cursory;
+    const bool pfeil = taste >= taste::kLinks && taste <= taste::kRunter;
+    switch (taste) {
+    case taste::kLinks: cursorx = cursorx - 1 < 0 ? 1 : cursorx - 1; break;
+    case taste::kHoch: cursory = cursory - 1 < 0 ? 5 : cursory - 1; break;
+    case taste::kRechts: cursorx = cursorx + 1 > 1 ? 0 : cursorx + 1; break;
+    case taste::kRunter: cursory = cursory + 1 > 5 ? 0 : cursory + 1; break;
+    default: break;
+    }
+    feldnr = cursory + 1 + 6 * cursorx;
+    const bool menue = !Button1->isVisible();
+    if (pfeil) {
+        // before the menu is up there is no frame to move
+        if (menue) {
+            loeschen(altx, alty, ebene);
+            rahmen(cursorx, cursory, ebene);
+        }
+        return true;
+    }
+    if ((taste == taste::kEnter || taste == taste::kLeer) && menue) {
+        mausruf();
+        return true;
+    }
+    return false;
+}
+
+void TForm1::mausruf()
+{
+    if (Button1->isVisible() || feldnr < 1)
+        return;
+    if (hauptebene == 1) {
+        if (feldnr == 12) {
+            if (!ungedruckt) {
+                close();
+                return;
+            }
+            switch (dialog::frage(QStringLiteral("Ergebnisse drucken?"), QStringLiteral("VELMORA"),
+                                  dialog::Knoepfe::JaNeinAbbrechen, dialog::Symbol::Warnung)) {
+            case dialog::Knopf::Ja: TForm4::instanz().drucken(); break;
+            case dialog::Knopf::Nein: close(); break;
+            default: break;
+            }
+            return;
+        }
+        hauptebene = 0;
+        ebene = feldnr;
+        aufbau(ebene);
+        rahmen(0, 0, ebene);
+        return;
+    }
+    if (feldnr == 12) {
+        ebene = 0;
+        aufbau(0);
+        rahmen(0, 0, 0);
+        hauptebene = 1;
+        return;
+    }
+    aufruf(ebene, feldnr);
+}
+
+void TForm1::aufruf(int level, int item)
+{
+    const int n = (level - 1) * 12 + item;
+    bool angenommen = true;
+    try {
+        angenommen = ::aufruf(n, Menueart::Knopfmenue);
+    } catch (...) {
+        // whatever happened in the program's window, the menu comes back
+        aufbau(ebene);
+        rahmen(0, 0, ebene);
+        throw;
+    }
+    if (!angenommen)
+        return;
+    aufbau(ebene);
+    rahmen(0, 0, ebene);
+}

@@ -20,12 +20,25 @@ public:
     // Caption of the main windows: title and the current user, "----" for none.
     static QString fenstertitel();
 
+    // The button menu: level shown (0 top, 1 administration, 2-11 categories).
+    int ebene = 0;
+    int hauptebene = 0;  // 1 while level 0 is shown
+    void aufbau(int level);
+    void rahmen(int spalte, int zeile, int level);
+    void loeschen(int spalte, int zeile, int level);
+    void mausruf();
+    // Dispatches item of level (both 1 to 11), then lays the level out again.
+    void aufruf(int level, int item);
+    void Button1Click();
+
 protected:
     void FormShow() override;
     void FormClose() override;
+    bool FormShortCut(int taste, QKeyEvent* e) override;
 
 private:
     void FormCreate();
+    void rahmenZeichnen(int spalte, int zeile, const QColor& farbe);
     bool m_bildGeladen = false;
 };
 
