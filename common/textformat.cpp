@@ -140,6 +140,15 @@ double valPunkt(const QString& s)
     return laenge == 0 ? 0.0 : alsDouble(t.left(laenge), QLatin1Char('.'));
 }
 
+QString grossAZ(const QString& s)
+{
+    QString t = s;
+    for (QChar& c : t)
+        if (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
+            c = QChar(c.unicode() - 32);
+    return t;
+}
+
 QString datum(const QDate& d) { return d.toString(QStringLiteral("dd.MM.yyyy")); }
 
 QString datumKurz(const QDate& d) { return d.toString(QStringLiteral("dd.MM.yy")); }

@@ -27,6 +27,9 @@ double strToFloat(const QString& s);  // decimal comma
 // character that cannot continue it ("105,9" -> 105); nothing readable -> 0.
 double valPunkt(const QString& s);
 
+// Upper case for the letters a to z only; umlauts and ß stay as typed.
+QString grossAZ(const QString& s);
+
 QString datum(const QDate& d);       // dd.mm.yyyy
 QString datumKurz(const QDate& d);   // dd.mm.yy
 }

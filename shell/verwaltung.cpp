@@ -2,8 +2,20 @@
 
 #include "shell/programmtabelle.h"
 #include "shell/uform4.h"
+#include "shell/uform5.h"
+#include "shell/unut01.h"
+#include "shell/unut02.h"
+#include "shell/upasswort.h"
+#include "shell/uwah01.h"
 
 void registriereVerwaltung(Programmtabelle& t)
 {
+    t.setze(1, [] { fensterZeigen(Tnut01::instanz()); });
+    t.setze(2, [] { fensterZeigen(Tnut02::instanz()); });
+    t.setze(3, [] { fensterZeigen(Twah01::instanz()); });
     t.setze(4, [] { fensterZeigen(TForm4::instanz()); });
+    t.setze(10, [] {
+        if (TPasswordDlg::instanz().pruefe())
+            fensterZeigen(TForm5::instanz());
+    });
 }

@@ -1,0 +1,89 @@
+#include "shell/unut02.h"
+
+#include "common/textformat.h"
+#include "common/zustand.h"
+#include "platform/anwendung.h"
+#include "platform/dialoge.h"
+#include "platform/schriften.h"
+#include "platform/tasten.h"
+#include "shell/nutzerregister.h"
+#include "shell/uform4.h"
+
+#include <QKeyEvent>
+#include <algorithm>
+
+Tnut02& Tnut02::instanz()
+{
+    static Tnut02* form = new Tnut02;
+    return *form;
+}
+
+Tnut02::Tnut02()
+{
+    setObjectName(QStringLiteral("nut02"));
+    setWindowTitle(QStringLiteral("Nutzer eintragen"));
+    setzeMaximiert(true);
+    Panel1 = new QFrame(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    Panel1->setGeometry(0, height() / 3, 520, 120);
+    lbl1nut02 = new QLabel(QStringLiteral("neuer Name:"), Panel1);
+    lbl1nut02->setObjectName(QStringLiteral("lbl1nut02"));
+    lbl1nut02->setFont(schrift::font(QStringLiteral("Arial"), 24));
+    lbl1nut02->setGeometry(20, 16, 480, 34);
+    edi1nut02 = new QLineEdit(Panel1);
+    edi1nut02->setObjectName(QStringLiteral("edi1nut02"));
+    edi1nut02->setFont(schrift::font(QStringLiteral("Arial"), 24));
+    edi1nut02->setMaxLength(18);
+    edi1nut02->setGeometry(20, 60, 480, 40);
+    edi1nut02->installEventFilter(this);
+}
+
+void Tnut02::FormActivate()
+{
+    Panel1->move((width() - Panel1->width()) / 2, Panel1->y());
+    edi1nut02->setFocus();
+}
+
+bool Tnut02::eventFilter(QObject* ziel, QEvent* e)
+{
+    // the field judges on the release of Enter
+    if (ziel == edi1nut02 && e->type() == QEvent::KeyRelease
+        && taste::code(static_cast<QKeyEvent*>(e)) == taste::kEnter && !static_cast<QKeyEvent*>(e)->isAutoRepeat()) {
+        schuetze([this] { eintragen(); });
+        return true;
+    }
+    return Form::eventFilter(ziel, e);
+}
+
+void Tnut02::eintragen()
+{
+    const QString name = edi1nut02->text().trimmed();
+    edi1nut02->setText(name);
+    if (name.isEmpty())
+        return;
+    QStringList plaetze = nutzerregister::lies();
+    bool vorhanden = false;
+    for (const QString& s : plaetze)
+        if (textformat::grossAZ(s) == textformat::grossAZ(name)) {
+            dialog::zeige(QStringLiteral("Der Benutzer ist bereits eingetragen!"));
+            vorhanden = true;
+        }
+    if (!vorhanden) {
+        const auto frei = std::find_if(plaetze.begin(), plaetze.end(), nutzerregister::frei);
+        if (frei == plaetze.end()) {
+            dialog::zeige(QStringLiteral("Es sind bereits 40 Nutzer eingetragen!"));
+        } else {
+            *frei = name.left(kNamenKapazitaet);
+            // stored first, so that the message never reports what failed
+            nutzerregister::schreibe(plaetze);
+            dialog::zeige(QStringLiteral("Der Nutzer wurde eingetragen!"));
+            nutzername = *frei;
+            nutzer = static_cast<int>(frei - plaetze.begin()) + 1;
+            hauptfenstertitelSetzen();
+            TForm4::instanz().leeren();
+        }
+    }
+    edi1nut02->clear();
+    close();
+}

@@ -1,0 +1,359 @@
+// The user register: entering, listing, choosing and deleting users.
+#include "common/satzdatei.h"
+#include "common/zustand.h"
+#include "platform/anwendung.h"
+#include "platform/dialoge.h"
+#include "shell/ergebnisse.h"
+#include "shell/nutzerregister.h"
+#include "shell/uform1.h"
+#include "shell/uform4.h"
+#include "shell/uform5.h"
+#include "shell/unut01.h"
+#include "shell/unut02.h"
+#include "shell/uwah01.h"
+#include "tests/support/testumgebung.h"
+
+#include <QTest>
+
+namespace {
+
+void eintragenPerTastatur(const QString& name)
+{
+    Tnut02& f = Tnut02::instanz();
+    f.show();
+    tippe(f.edi1nut02, name);
+    QTest::keyClick(f.edi1nut02, Qt::Key_Return);
+}
+
+QStringList register_() { return nutzerregister::lies(); }
+
+void setzeRegister(const QStringList& namen)
+{
+    QStringList alle = namen;
+    while (alle.size() < 40)
+        alle << nutzerregister::kFrei;
+    nutzerregister::schreibe(alle);
+}
+
+QPoint mitte(int spalte, int zeile)  // column and row from 1
+{
+    return {((spalte - 1) * 25 + 10) * einheitx, (8 * zeile + 4) * einheity};
+}
+
+}
+
+class TestNutzer : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void eintragen();
+    void eintragenGrossKlein_data();
+    void eintragenGrossKlein();
+    void eintragenLeerBleibtOffen();
+    void eintragenVoll();
+    void eintragenHoechstens18();
+    void waehlenMitMausUndTasten();
+    void waehlenLeererPlatz();
+    void rasterTrefferNurInDenBaendern_data();
+    void rasterTrefferNurInDenBaendern();
+    void anzeigenUndSortieren();
+    void loeschenVerweigert_data();
+    void loeschenVerweigert();
+    void loeschenLeertAlleDateien();
+    void loeschenFragtNachJedemKlick();
+    void loeschenAbgebrochenLaesstRegister();
+
+private:
+    std::unique_ptr<Arbeitsordner> m_ordner;
+    std::unique_ptr<TForm1> m_haupt;
+};
+
+void TestNutzer::init()
+{
+    m_ordner = std::make_unique<Arbeitsordner>();
+    m_haupt = std::make_unique<TForm1>();
+    nutzer = 0;
+    nutzername.clear();
+    TForm4::instanz().zeileHinzufuegen(QStringLiteral("  alte Zeile"));
+}
+
+void TestNutzer::cleanup()
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        w->hide();
+    m_haupt.reset();
+    m_ordner.reset();
+}
+
+void TestNutzer::eintragen()
+{
+    dialog::Skript skript;
+    setzeRegister({QStringLiteral("Anna"), QStringLiteral("--x"), QStringLiteral("Otto")});
+    eintragenPerTastatur(QStringLiteral("  Jürgen Groß "));
+    QCOMPARE(skript.texte, QStringList{QStringLiteral("Der Nutzer wurde eingetragen!")});
+    QCOMPARE(register_().at(1), QStringLiteral("Jürgen Groß"));  // first slot starting with "--"
+    QCOMPARE(nutzer, 2);
+    QCOMPARE(nutzername, QStringLiteral("Jürgen Groß"));
+    QCOMPARE(m_haupt->windowTitle(), QStringLiteral("VELMORA 6.03    NUTZER: Jürgen Groß"));
+    QCOMPARE(TForm4::instanz().zeilen().size(), 1);
+    QVERIFY(!Tnut02::instanz().isVisible());
+    QVERIFY(Tnut02::instanz().edi1nut02->text().isEmpty());
+    QCOMPARE(m_ordner->lies(QStringLiteral("xbasan.dat")).size(), 840);
+}
+
+void TestNutzer::eintragenGrossKlein_data()
+{
+    QTest::addColumn<QString>("vorhanden");
+    QTest::addColumn<QString>("neu");
+    QTest::addColumn<bool>("angenommen");
+    QTest::newRow("nur a-z anders") << "Max Meier" << "MAX meier" << false;
+    QTest::newRow("Umlaut anders") << "Jörg" << "JÖRG" << true;
+    QTest::newRow("gleich") << "Eva" << "Eva" << false;
+    QTest::newRow("ß bleibt") << "Strauß" << "STRAUSS" << true;
+}
+
+void TestNutzer::eintragenGrossKlein()
+{
+    QFETCH(QString, vorhanden);
+    QFETCH(QString, neu);
+    QFETCH(bool, angenommen);
+    setzeRegister({vorhanden});
+    dialog::Skript skript;
+    eintragenPerTastatur(neu);
+    QCOMPARE(skript.texte.first(), angenommen ? QStringLiteral("Der Nutzer wurde eingetragen!")
+                                              : QStringLiteral("Der Benutzer ist bereits eingetragen!"));
+    QCOMPARE(register_().at(1), angenommen ? neu : nutzerregister::kFrei);
+    QCOMPARE(nutzer, angenommen ? 2 : 0);
+}
+
+void TestNutzer::eintragenLeerBleibtOffen()
+{
+    dialog::Skript skript;
+    const QByteArray vorher = m_ordner->lies(QStringLiteral("xbasan.dat"));
+    eintragenPerTastatur(QStringLiteral("    "));
+    QVERIFY(skript.texte.isEmpty());
+    QVERIFY(Tnut02::instanz().isVisible());
+    QCOMPARE(m_ordner->lies(QStringLiteral("xbasan.dat")), vorher);
+}
+
+void TestNutzer::eintragenVoll()
+{
+    QStringList voll;
+    for (int k = 1; k <= 40; ++k)
+        voll << QStringLiteral("Nutzer %1").arg(k);
+    setzeRegister(voll);
+    dialog::Skript skript;
+    eintragenPerTastatur(QStringLiteral("Neu"));
+    QCOMPARE(skript.texte, QStringList{QStringLiteral("Es sind bereits 40 Nutzer eingetragen!")});
+    QCOMPARE(register_(), voll);
+}
+
+void TestNutzer::eintragenHoechstens18()
+{
+    dialog::Skript skript;
+    eintragenPerTastatur(QStringLiteral("Abcdefghijklmnopqrstuvwxyz"));
+    QCOMPARE(register_().at(0), QStringLiteral("Abcdefghijklmnopqr"));
+}
+
+void TestNutzer::waehlenMitMausUndTasten()
+{
+    setzeRegister({QStringLiteral("Anna"), QStringLiteral("Bert")});
+    QStringList alle = register_();
+    alle[12] = QStringLiteral("Carla");  // column 2, row 3
+    nutzerregister::schreibe(alle);
+    dialog::Skript skript;
+    Twah01& w = Twah01::instanz();
+    w.show();
+    QTest::keyClick(&w, Qt::Key_Down);
+    QTest::keyClick(&w, Qt::Key_Return);
+    QCOMPARE(nutzer, 2);
+    QCOMPARE(nutzername, QStringLiteral("Bert"));
+    QCOMPARE(skript.texte, QStringList{QStringLiteral("Der gewählte Nutzer heißt Bert.")});
+    QCOMPARE(m_haupt->windowTitle(), QStringLiteral("VELMORA 6.03    NUTZER: Bert"));
+    QCOMPARE(TForm4::instanz().zeilen().size(), 1);
+    QVERIFY(!w.isVisible());
+    w.show();
+    QTest::mouseClick(&w, Qt::LeftButton, {}, mitte(2, 3));
+    QCOMPARE(nutzer, 13);
+    QCOMPARE(nutzername, QStringLiteral("Carla"));
+}
+
+void TestNutzer::waehlenLeererPlatz()
+{
+    setzeRegister({QStringLiteral("Anna")});
+    nutzer = 1;
+    nutzername = QStringLiteral("Anna");
+    hauptfenstertitelSetzen();
+    dialog::Skript skript;
+    Twah01& w = Twah01::instanz();
+    w.show();
+    QTest::keyClick(&w, Qt::Key_Left);  // column 4, slot 31
+    QTest::keyClick(&w, Qt::Key_Return);
+    QCOMPARE(nutzer, 0);
+    QVERIFY(skript.texte.isEmpty());
+    QCOMPARE(m_haupt->windowTitle(), QStringLiteral("VELMORA 6.03    NUTZER: Anna"));  // unchanged
+    QCOMPARE(TForm4::instanz().zeilen().size(), 2);                                   // unchanged
+}
+
+void TestNutzer::rasterTrefferNurInDenBaendern_data()
+{
+    QTest::addColumn<int>("x");
+    QTest::addColumn<int>("y");
+    QTest::addColumn<QPoint>("treffer");
+    QTest::newRow("erste Zelle") << 3 << 10 << QPoint(1, 1);
+    QTest::newRow("Spaltenrand 25") << 25 << 14 << QPoint(1, 1);
+    QTest::newRow("zwischen Zeilen") << 10 << 15 << QPoint(0, 0);
+    QTest::newRow("links vom Raster") << 2 << 12 << QPoint(0, 0);
+    QTest::newRow("letzte Zelle") << 99 << 86 << QPoint(4, 10);
+    QTest::newRow("unter dem Raster") << 50 << 90 << QPoint(0, 0);
+}
+
+void TestNutzer::rasterTrefferNurInDenBaendern()
+{
+    QFETCH(int, x);
+    QFETCH(int, y);
+    QFETCH(QPoint, treffer);
+    einheitx = 19;
+    einheity = 10;
+    QCOMPARE(Namensraster::treffer(QPoint(x * einheitx, y * einheity)), treffer);
+}
+
+void TestNutzer::anzeigenUndSortieren()
+{
+    setzeRegister({QStringLiteral("otto"), QStringLiteral("Anna"), QStringLiteral("bert")});
+    dialog::Skript skript;
+    Tnut01& f = Tnut01::instanz();
+    f.show();
+    QCOMPARE(f.lst1nut01->count(), 40);
+    QCOMPARE(f.lst1nut01->item(0)->text(), QStringLiteral("otto"));
+    QCOMPARE(f.lst1nut01->currentRow(), 0);
+    QTest::mouseClick(f.Button1, Qt::LeftButton);
+    QCOMPARE(skript.texte, QStringList{QStringLiteral("Bei weniger als 40 Nutzern stehen die Einträge am Ende der Liste!")});
+    QCOMPARE(f.lst1nut01->item(0)->text(), QStringLiteral("-----"));
+    QCOMPARE(f.lst1nut01->item(37)->text(), QStringLiteral("Anna"));
+    QCOMPARE(f.lst1nut01->item(38)->text(), QStringLiteral("bert"));
+    QCOMPARE(f.lst1nut01->item(39)->text(), QStringLiteral("otto"));
+    f.hide();
+    f.show();  // still sorted when shown again
+    QCOMPARE(f.lst1nut01->item(39)->text(), QStringLiteral("otto"));
+    QTest::mouseClick(f.cmd2nut01, Qt::LeftButton);
+    QVERIFY(!f.isVisible());
+}
+
+void TestNutzer::loeschenVerweigert_data()
+{
+    QTest::addColumn<int>("slot");
+    QTest::addColumn<int>("aktuell");
+    QTest::addColumn<QStringList>("meldungen");
+    QTest::newRow("erster") << 1 << 3 << QStringList{QStringLiteral("Dieser Nutzer kann nicht gelöscht werden!")};
+    QTest::newRow("aktueller") << 2 << 2 << QStringList{QStringLiteral("Dies ist der aktuelle Nutzer!")};
+    QTest::newRow("erster und aktueller") << 1 << 1
+                                          << QStringList{QStringLiteral("Dieser Nutzer kann nicht gelöscht werden!"),
+                                                         QStringLiteral("Dies ist der aktuelle Nutzer!")};
+    QTest::newRow("leer") << 4 << 1 << QStringList{QStringLiteral("unbekannter Nutzer!")};
+}
+
+void TestNutzer::loeschenVerweigert()
+{
+    QFETCH(int, slot);
+    QFETCH(int, aktuell);
+    QFETCH(QStringList, meldungen);
+    setzeRegister({QStringLiteral("Anna"), QStringLiteral("Bert"), QStringLiteral("Carla")});
+    nutzer = aktuell;
+    const QByteArray vorher = m_ordner->lies(QStringLiteral("xbasan.dat"));
+    dialog::Skript skript;
+    skript.antworten = {dialog::Knopf::Nein};
+    TForm5& f = TForm5::instanz();
+    f.show();
+    QTest::mouseClick(f.Button1, Qt::LeftButton);
+    for (int i = 1; i < slot; ++i)
+        QTest::keyClick(&f, Qt::Key_Down);
+    QTest::keyClick(&f, Qt::Key_Return);
+    QCOMPARE(skript.texte, meldungen + QStringList{QStringLiteral("Noch einen Nutzer löschen?")});
+    QCOMPARE(m_ordner->lies(QStringLiteral("xbasan.dat")), vorher);
+    QVERIFY(!f.isVisible());
+}
+
+void TestNutzer::loeschenLeertAlleDateien()
+{
+    setzeRegister({QStringLiteral("Anna"), QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("D"),
+                   QStringLiteral("E"), QStringLiteral("F"), QStringLiteral("Gerd")});
+    // results of users 6, 7 and 8 in two categories, a level record of user 7
+    for (int u : {6, 7, 8}) {
+        ergein(u, 13, 100.0f);
+        ergein(u, 131, 200.0f);
+    }
+    {
+        Satzdatei d(QStringLiteral("robbier.dat"), 51);
+        d.positioniere(6);
+        d.schreibeText(QStringLiteral("1").repeated(50));
+    }
+    nutzer = 1;
+    dialog::Skript skript;
+    skript.antworten = {dialog::Knopf::Nein};
+    TForm5& f = TForm5::instanz();
+    f.show();
+    QTest::mouseClick(f.Button1, Qt::LeftButton);
+    QTest::mouseClick(&f, Qt::LeftButton, {}, mitte(1, 7));
+    QCOMPARE(skript.texte, (QStringList{QStringLiteral("Gerd wurde gelöscht!"), QStringLiteral("Noch einen Nutzer löschen?")}));
+    QCOMPARE(skript.titel.last(), QStringLiteral("VELMORA"));
+    QCOMPARE(register_().at(6), nutzerregister::kFrei);
+    QCOMPARE(register_().at(5), QStringLiteral("F"));
+    for (int d = 0; d <= 9; ++d) {
+        const QByteArray b = m_ordner->lies(ergebnis::dateiname(d));
+        QCOMPARE(b.size(), 92400);
+        for (int i = 0; i <= 10; ++i)
+            for (int r = 0; r < 10; ++r)
+                QCOMPARE(b.mid((i * 400 + 60 + r) * 21, 21), QByteArray("\x14") + QByteArray(20, ' '));
+    }
+    // the neighbours keep their results
+    QVERIFY(m_ordner->lies(QStringLiteral("xbaserg0.dat")).mid((50 + 9) * 21 + 14, 3) == "100");
+    QVERIFY(m_ordner->lies(QStringLiteral("xbaserg9.dat")).mid((4000 + 70 + 9) * 21 + 14, 3) == "200");
+    for (const char* datei : {"robbier.dat", "springer.dat", "schieber.dat", "rangier.dat"})
+        QCOMPARE(m_ordner->lies(QString::fromLatin1(datei)).mid(6 * 51, 51), QByteArray("\x32") + QByteArray(50, '0'));
+    QCOMPARE(nutzer, 1);
+}
+
+void TestNutzer::loeschenFragtNachJedemKlick()
+{
+    setzeRegister({QStringLiteral("Anna"), QStringLiteral("Bert")});
+    dialog::Skript skript;
+    skript.antworten = {dialog::Knopf::Ja, dialog::Knopf::Ja, dialog::Knopf::Nein};
+    TForm5& f = TForm5::instanz();
+    f.show();
+    // a press before the button was pressed deletes nothing, but asks
+    QTest::mouseClick(&f, Qt::LeftButton, {}, mitte(1, 2));
+    QCOMPARE(register_().at(1), QStringLiteral("Bert"));
+    QCOMPARE(skript.texte, QStringList{QStringLiteral("Noch einen Nutzer löschen?")});
+    QVERIFY(f.Button1->isHidden());  // Yes lays the grid out
+    QTest::mouseClick(&f, Qt::LeftButton, {}, QPoint(2, 2));  // empty space
+    QCOMPARE(skript.texte.size(), 2);
+    QTest::mouseClick(&f, Qt::LeftButton, {}, mitte(1, 2));
+    QCOMPARE(skript.texte.mid(2), (QStringList{QStringLiteral("Bert wurde gelöscht!"), QStringLiteral("Noch einen Nutzer löschen?")}));
+    QVERIFY(!f.isVisible());
+}
+
+void TestNutzer::loeschenAbgebrochenLaesstRegister()
+{
+    setzeRegister({QStringLiteral("Anna"), QStringLiteral("Bert")});
+    QFile::remove(m_ordner->pfad(QStringLiteral("xbaserg5.dat")));
+    dialog::Skript skript;
+    skript.antworten = {dialog::Knopf::Nein};
+    TForm5& f = TForm5::instanz();
+    f.show();
+    QTest::mouseClick(f.Button1, Qt::LeftButton);
+    QTest::keyClick(&f, Qt::Key_Down);
+    QTest::keyClick(&f, Qt::Key_Return);
+    QCOMPARE(skript.texte.first(), QStringLiteral("Datei nicht gefunden"));
+    QCOMPARE(register_().at(1), QStringLiteral("Bert"));
+}
+
+int main(int argc, char** argv)
+{
+    Anwendung app(argc, argv);
+    TestNutzer t;
+    return QTest::qExec(&t, argc, argv);
+}
+
+#include "tst_nutzer.moc"
