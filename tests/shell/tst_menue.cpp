@@ -38,6 +38,13 @@ private slots:
     void passwort();
 
 private:
+    // The title button: the choice of the user comes first, then level 0.
+    void menueAn()
+    {
+        m_form->Button1Click();
+        QCOMPARE(m_gezeigt, QStringList{QStringLiteral("wah01")});
+        m_gezeigt.clear();
+    }
     std::unique_ptr<Arbeitsordner> m_ordner;
     std::unique_ptr<TForm1> m_form;
     QStringList m_gezeigt;  // windows shown modally
@@ -107,7 +114,7 @@ void TestMenue::pfeileUmlaufend()
 {
     QFETCH(QList<int>, tasten);
     QFETCH(int, feld);
-    m_form->Button1Click();
+    menueAn();
     QCOMPARE(m_form->ebene, 0);
     QCOMPARE(m_form->farbe(), farbe::blau);
     QCOMPARE(m_form->butt[11]->text(), QStringLiteral("Ende"));
@@ -124,7 +131,7 @@ void TestMenue::pfeileUmlaufend()
 
 void TestMenue::leertasteWieEnter()
 {
-    m_form->Button1Click();
+    menueAn();
     QTest::keyClick(m_form.get(), Qt::Key_Down);  // "Zahlen"
     QTest::keyClick(m_form.get(), Qt::Key_Space);
     QCOMPARE(m_form->ebene, 2);
@@ -147,7 +154,7 @@ void TestMenue::leertasteWieEnter()
 
 void TestMenue::mausUndZurueck()
 {
-    m_form->Button1Click();
+    menueAn();
     QTest::mouseClick(m_form->butt[0], Qt::LeftButton);  // "Verwaltung"
     QCOMPARE(m_form->ebene, 1);
     QCOMPARE(m_form->farbe(), farbe::aqua);
@@ -178,7 +185,7 @@ void TestMenue::endeFragtNachDruck()
     QFETCH(int, antwort);
     QFETCH(bool, offen);
     QFETCH(bool, gedruckt);
-    m_form->Button1Click();
+    menueAn();
     ungedruckt = std::uint8_t(ungedrucktVorher);
     dialog::Skript skript;
     skript.antworten = {dialog::Knopf(antwort)};
