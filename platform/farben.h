@@ -2,6 +2,8 @@
 // Named colours (RGB, red first) and the system colours of the window system.
 #include <QColor>
 
+class QWidget;
+
 namespace farbe {
 inline const QColor schwarz{0x00, 0x00, 0x00};
 inline const QColor weiss{0xFF, 0xFF, 0xFF};
@@ -24,4 +26,6 @@ inline const QColor petrol{0x00, 0x80, 0x80};
 QColor buttonFace();
 // The colour of window backgrounds and edit fields.
 QColor fensterHintergrund();
+// The colour of a control's text.
+void setzeTextfarbe(QWidget* w, const QColor& farbe);
 }

@@ -7,6 +7,7 @@
 #include "shell/aufruf.h"
 #include "shell/programmtabelle.h"
 #include "shell/uform4.h"
+#include "shell/unitm.h"
 #include "platform/anwendung.h"
 #include "platform/farben.h"
 #include "platform/jpegbild.h"
@@ -17,14 +18,24 @@
 const QString titel = QStringLiteral("VELMORA 6.03");
 
 namespace {
+TForm1* g_hauptfenster = nullptr;
 constexpr int kTitelHoehe = 150;   // the title button holds 96-pixel letters
 constexpr int kZweiterHoehe = 50;
 constexpr int kBildBreite = 600;
 constexpr int kBildHoehe = 125;
 }
 
+TForm1* TForm1::hauptfenster() { return g_hauptfenster; }
+
+TForm1::~TForm1()
+{
+    if (g_hauptfenster == this)
+        g_hauptfenster = nullptr;
+}
+
 TForm1::TForm1(QWidget* parent) : Form(parent)
 {
+    g_hauptfenster = this;
     setObjectName(QStringLiteral("Form1"));
     setzeOhneRahmenknoepfe();
     setzeMaximiert(true);
@@ -52,6 +63,7 @@ TForm1::TForm1(QWidget* parent) : Form(parent)
         });
     }
     connect(Button1, &QPushButton::clicked, this, [this] { schuetze([this] { Button1Click(); }); });
+    connect(Button2, &QPushButton::clicked, this, [this] { schuetze([this] { Button2Click(); }); });
     Edit1 = new QLineEdit(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->hide();
@@ -96,6 +108,14 @@ void TForm1::FormShow()
 }
 
 void TForm1::FormClose() { taskleiste::zeigen(); }
+
+void TForm1::Button2Click()
+{
+    Button1->hide();
+    Button2->hide();
+    Tformm::instanz().zeigeModal();
+    close();
+}
 
 void TForm1::Button1Click()
 {

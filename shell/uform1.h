@@ -10,6 +10,7 @@ class TForm1 : public Form {
     Q_OBJECT
 public:
     explicit TForm1(QWidget* parent = nullptr);
+    ~TForm1() override;
 
     QPushButton* Button1;
     QPushButton* Button2;
@@ -19,6 +20,8 @@ public:
 
     // Caption of the main windows: title and the current user, "----" for none.
     static QString fenstertitel();
+    // The start screen of this run (the program's main window), or nullptr.
+    static TForm1* hauptfenster();
 
     // The button menu: level shown (0 top, 1 administration, 2-11 categories).
     int ebene = 0;
@@ -30,6 +33,7 @@ public:
     // Dispatches item of level (both 1 to 11), then lays the level out again.
     void aufruf(int level, int item);
     void Button1Click();
+    void Button2Click();
 
 protected:
     void FormShow() override;

@@ -3,6 +3,8 @@
 #include "shell/programmtabelle.h"
 #include "shell/uform4.h"
 #include "shell/uform5.h"
+#include "shell/uinf01.h"
+#include "shell/uinf02.h"
 #include "shell/unut01.h"
 #include "shell/unut02.h"
 #include "shell/upasswort.h"
@@ -14,6 +16,10 @@ void registriereVerwaltung(Programmtabelle& t)
     t.setze(2, [] { fensterZeigen(Tnut02::instanz()); });
     t.setze(3, [] { fensterZeigen(Twah01::instanz()); });
     t.setze(4, [] { fensterZeigen(TForm4::instanz()); });
+    t.setze(7, [] {
+        fensterZeigen(Tinf01::instanz());
+        fensterZeigen(Tinf02::instanz());
+    });
     t.setze(10, [] {
         if (TPasswordDlg::instanz().pruefe())
             fensterZeigen(TForm5::instanz());

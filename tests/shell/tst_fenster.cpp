@@ -1,0 +1,181 @@
+// The main window with the Windows menu and the two information windows.
+#include "common/zustand.h"
+#include "platform/anwendung.h"
+#include "platform/dialoge.h"
+#include "platform/farben.h"
+#include "shell/aufruf.h"
+#include "shell/nutzerregister.h"
+#include "shell/programmtabelle.h"
+#include "shell/uform1.h"
+#include "shell/uinf01.h"
+#include "shell/uinf02.h"
+#include "shell/unitm.h"
+#include "shell/upasswort.h"
+#include "shell/verwaltung.h"
+#include "tests/support/testumgebung.h"
+
+#include <QMenu>
+#include <QTest>
+
+class TestFenster : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void menueleiste();
+    void jederPunktRuftSeineNummer();
+    void ohneNutzer();
+    void infosZweiFensterNacheinander();
+    void loeschenFragtNachPasswort();
+    void zweiterKnopfUndEnde();
+
+private:
+    std::unique_ptr<Arbeitsordner> m_ordner;
+    QStringList m_gezeigt;
+    QList<int> m_geoeffnet;
+};
+
+void TestFenster::init()
+{
+    m_ordner = std::make_unique<Arbeitsordner>();
+    m_gezeigt.clear();
+    m_geoeffnet.clear();
+    Form::setzeModalErsatz([this](Form* f) {
+        m_gezeigt << f->objectName();
+        f->show();
+        f->hide();
+        return 0;
+    });
+    Programmtabelle& t = Programmtabelle::global();
+    t.leeren();
+    registriereVerwaltung(t);
+    nutzer = 0;
+}
+
+void TestFenster::cleanup()
+{
+    Form::setzeModalErsatz(nullptr);
+    Programmtabelle::global().leeren();
+    m_ordner.reset();
+}
+
+void TestFenster::menueleiste()
+{
+    Tformm& f = Tformm::instanz();
+    QCOMPARE(f.farbe(), farbe::blau);
+    QCOMPARE(f.windowTitle(), QStringLiteral("VELMORA 6.03    NUTZER: ----"));
+    QStringList titel;
+    int punkte = 0;
+    for (QAction* m : f.MainMenu1->actions()) {
+        titel << m->text();
+        punkte += m->menu()->actions().size();
+    }
+    QCOMPARE(titel, (QStringList{"Verwaltung", "Zahlen", "Mathematik", "Wörter I", "Wörter II", "Reaktion",
+                                 "Konzentration", "Gedächtnis", "Logik", "Wahrnehmung", "Wissen"}));
+    QCOMPARE(punkte, 122);
+    QCOMPARE(f.eintrag(59)->text(), QStringLiteral("Satzhäften"));
+    QCOMPARE(f.eintrag(121)->text(), QStringLiteral("Prakt. Allgemeinwissen"));
+    QCOMPARE(f.eintrag(1)->objectName(), QStringLiteral("Nanzeigen1"));
+    QCOMPARE(f.eintrag(16)->objectName(), QStringLiteral("GrundrechenartenI1"));
+    QCOMPARE(f.eintrag(37)->objectName(), QStringLiteral("Tippen2"));
+    QCOMPARE(f.Ende1->text(), QStringLiteral("Ende"));
+    QVERIFY(f.Edit1->isHidden());
+}
+
+void TestFenster::jederPunktRuftSeineNummer()
+{
+    for (int n = 13; n <= 131; ++n)
+        if (n % 12 != 0)
+            Programmtabelle::global().setze(n, [this, n] { m_geoeffnet << n; });
+    nutzer = 1;
+    Tformm& f = Tformm::instanz();
+    QList<int> erwartet;
+    for (int n = 13; n <= 131; ++n) {
+        if (n % 12 == 0)
+            continue;
+        f.eintrag(n)->trigger();
+        erwartet << n;
+    }
+    QCOMPARE(m_geoeffnet, erwartet);
+    QCOMPARE(m_gezeigt.count(QStringLiteral("regel")), 110);
+}
+
+void TestFenster::ohneNutzer()
+{
+    dialog::Skript skript;
+    Tformm& f = Tformm::instanz();
+    f.eintrag(4)->trigger();
+    f.eintrag(5)->trigger();
+    f.eintrag(11)->trigger();
+    QCOMPARE(skript.texte, QStringList(3, QStringLiteral("Es wurde kein Nutzer gewählt!")));
+    QVERIFY(m_gezeigt.isEmpty());
+}
+
+void TestFenster::infosZweiFensterNacheinander()
+{
+    Tformm::instanz().eintrag(7)->trigger();
+    QCOMPARE(m_gezeigt, (QStringList{QStringLiteral("inf01"), QStringLiteral("inf02")}));
+    Tinf01& i1 = Tinf01::instanz();
+    QCOMPARE(i1.windowTitle(), QStringLiteral("Version"));
+    QCOMPARE(i1.lbl2inf01->text(), QStringLiteral("VELMORA 6.03"));
+    QCOMPARE(i1.Label1->text(), QStringLiteral("30.01.2023"));
+    QCOMPARE(i1.Memo1->toPlainText().split(QLatin1Char('\n')).size(), 7);
+    QCOMPARE(i1.Memo1->width(), 800);
+    QCOMPARE(i1.farbe(), farbe::aqua);
+    Tinf02& i2 = Tinf02::instanz();
+    QCOMPARE(i2.windowTitle(), QStringLiteral("Produkte"));
+    const QStringList zeilen = i2.mem1inf02->toPlainText().split(QLatin1Char('\n'));
+    QCOMPARE(zeilen.at(2), QStringLiteral("Gedächtnis, Wahrnehmung, Konzentration und "));
+    QCOMPARE(zeilen.at(4), QString());
+    QVERIFY(i2.mem1inf02->isReadOnly());
+}
+
+void TestFenster::loeschenFragtNachPasswort()
+{
+    bool gefragt = false;
+    ModalWaechter w([&](QWidget* m) {
+        gefragt = m == &TPasswordDlg::instanz();
+        QTest::keyClick(TPasswordDlg::instanz().Password, Qt::Key_Escape);
+    });
+    Tformm::instanz().eintrag(10)->trigger();
+    QVERIFY(gefragt);
+    QVERIFY(m_gezeigt.isEmpty());  // cancelled: no deletion window
+}
+
+void TestFenster::zweiterKnopfUndEnde()
+{
+    TForm1 start;
+    start.show();
+    nutzerregister::schreibe(QStringList{QStringLiteral("Anna")} + QStringList(39, QStringLiteral("-----")));
+    QString titelNachWahl;
+    Form::setzeModalErsatz([&](Form* f) {
+        m_gezeigt << f->objectName();
+        if (f->objectName() == QLatin1String("formm")) {
+            // a user is chosen from the Windows menu, then "Ende"
+            Form::setzeModalErsatz([](Form* g) {
+                g->show();
+                QTest::keyClick(g, Qt::Key_Return);
+                return 0;
+            });
+            dialog::Skript skript;
+            Tformm::instanz().eintrag(3)->trigger();
+            titelNachWahl = Tformm::instanz().windowTitle();
+            Tformm::instanz().Ende1->trigger();
+        }
+        return 0;
+    });
+    QTest::mouseClick(start.Button2, Qt::LeftButton);
+    QCOMPARE(m_gezeigt, QStringList{QStringLiteral("formm")});
+    QCOMPARE(titelNachWahl, QStringLiteral("VELMORA 6.03    NUTZER: Anna"));
+    QVERIFY(!start.isVisible());
+    QCOMPARE(nutzer, 1);
+}
+
+int main(int argc, char** argv)
+{
+    Anwendung app(argc, argv);
+    TestFenster t;
+    return QTest::qExec(&t, argc, argv);
+}
+
+#include "tst_fenster.moc"
