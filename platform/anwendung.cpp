@@ -2,6 +2,7 @@
 
 #include "platform/dialoge.h"
 #include "platform/form.h"
+#include "platform/schriften.h"
 
 #include <QKeyEvent>
 
@@ -13,6 +14,8 @@ Anwendung::Anwendung(int& argc, char** argv) : QApplication(argc, argv)
     setApplicationDisplayName(QStringLiteral("VELMORA"));
     // numbers are written and read in fixed forms, never by the machine's locale
     std::setlocale(LC_NUMERIC, "C");
+    // the window system's dialog font, large enough to read at a glance
+    setFont(schrift::font(QStringLiteral("MS Sans Serif"), 13));
 }
 
 bool Anwendung::notify(QObject* empfaenger, QEvent* e)
