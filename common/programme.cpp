@@ -1,5 +1,6 @@
 #include "common/programme.h"
 
+#include "common/cp1252.h"
 #include "common/namen.h"
 
 namespace programm {
@@ -16,7 +17,15 @@ int laufindex(int n) { return 11 * kategorie(n) + punkt(n); }
 
 int ausLaufindex(int k) { return 13 + 12 * ((k - 1) / 11) + (k - 1) % 11; }
 
-QChar planbuchstabe(int n) { return QChar(64 + laufindex(n)); }
+QChar buchstabe(int k) { return QChar(cp1252::zeichen(static_cast<unsigned char>(64 + k))); }
+
+QChar planbuchstabe(int n) { return buchstabe(laufindex(n)); }
+
+int ausBuchstabe(QChar b)
+{
+    const int code = cp1252::byte(b.unicode());
+    return code >= 65 && code <= 64 + kAnzahlUebungen ? code - 64 : 0;
+}
 
 int kurznameZeile(int n) { return istVerwaltung(n) ? 1 : n / 12 + 1; }
 

@@ -12,7 +12,12 @@ int kategorie(int n);        // 0 to 9: n div 12 - 1, also the result file's dig
 int punkt(int n);            // item 1 to 11 within the category: n mod 12
 int laufindex(int n);        // 1 to 110: place in the exercise names and highscore blocks
 int ausLaufindex(int k);     // program number of running index k
-QChar planbuchstabe(int n);  // the character with code 64 + running index
+// Plan letters: the Windows-1252 character with code 64 + running index, so
+// that it is stored as that byte (codes 128 to 159 are characters of their own).
+QChar buchstabe(int laufindex);
+QChar planbuchstabe(int n);
+// The running index a plan letter names; 0 for any other character.
+int ausBuchstabe(QChar buchstabe);
 // Row and column of the short name of program n (administration or exercise).
 int kurznameZeile(int n);
 int kurznameSpalte(int n);

@@ -1,5 +1,7 @@
 #include "shell/verwaltung.h"
 
+#include "shell/aufruf.h"
+#include "shell/planlauf.h"
 #include "shell/programmtabelle.h"
 #include "shell/uform4.h"
 #include "shell/uform5.h"
@@ -7,6 +9,7 @@
 #include "shell/uinf02.h"
 #include "shell/unut01.h"
 #include "shell/unut02.h"
+#include "shell/uplan02.h"
 #include "shell/upasswort.h"
 #include "shell/uwah01.h"
 
@@ -20,6 +23,8 @@ void registriereVerwaltung(Programmtabelle& t)
         fensterZeigen(Tinf01::instanz());
         fensterZeigen(Tinf02::instanz());
     });
+    t.setze(9, [] { fensterZeigen(Tplan02::instanz()); });
+    setzePlanlaeufer(planauf);
     t.setze(10, [] {
         if (TPasswordDlg::instanz().pruefe())
             fensterZeigen(TForm5::instanz());

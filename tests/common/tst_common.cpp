@@ -309,6 +309,13 @@ void TestCommon::namentabellen()
     QVERIFY(programmnamen(111).isEmpty());
     QVERIFY(programmnamen(0).isEmpty());
     QCOMPARE(programm::planbuchstabe(131).unicode(), ushort(174));
+    // letters 128 to 159 are the code page's own characters and survive storing
+    for (int k = 1; k <= 110; ++k) {
+        const QChar b = programm::buchstabe(k);
+        QCOMPARE(cp1252::kodiere(QString(b)), QByteArray(1, char(64 + k)));
+        QCOMPARE(programm::ausBuchstabe(b), k);
+    }
+    QCOMPARE(programm::ausBuchstabe(QChar(u'?')), 0);
     QCOMPARE(kurznamen(0, 11), QStringLiteral("Ende"));
     QCOMPARE(kurznamen(1, 10), QStringLiteral("Überblick"));
     QCOMPARE(kurznamen(5, 10), QStringLiteral("Satzhälften"));
