@@ -3,6 +3,9 @@
 #include "shell/aufruf.h"
 #include "shell/planlauf.h"
 #include "shell/programmtabelle.h"
+#include "shell/udat01.h"
+#include "shell/udat02.h"
+#include "shell/udatlist.h"
 #include "shell/uform4.h"
 #include "shell/uform5.h"
 #include "shell/uinf01.h"
@@ -19,12 +22,15 @@ void registriereVerwaltung(Programmtabelle& t)
     t.setze(2, [] { fensterZeigen(Tnut02::instanz()); });
     t.setze(3, [] { fensterZeigen(Twah01::instanz()); });
     t.setze(4, [] { fensterZeigen(TForm4::instanz()); });
+    t.setze(5, [] { fensterZeigen(Tdat01::instanz()); });
+    t.setze(6, [] { fensterZeigen(Tdat02::instanz()); });
     t.setze(7, [] {
         fensterZeigen(Tinf01::instanz());
         fensterZeigen(Tinf02::instanz());
     });
     t.setze(9, [] { fensterZeigen(Tplan02::instanz()); });
     setzePlanlaeufer(planauf);
+    t.setze(11, [] { fensterZeigen(Tdatlist::instanz()); });
     t.setze(10, [] {
         if (TPasswordDlg::instanz().pruefe())
             fensterZeigen(TForm5::instanz());

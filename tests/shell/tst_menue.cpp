@@ -217,10 +217,10 @@ void TestMenue::nutzerpruefung_data()
     const QString offen = QStringLiteral("offen");
     QTest::newRow("K 4") << 4 << true << offen << offen;
     QTest::newRow("W 4") << 4 << false << kein << offen;
-    QTest::newRow("K 5") << 5 << true << reserviert << reserviert;
-    QTest::newRow("W 5") << 5 << false << kein << reserviert;
-    QTest::newRow("K 11") << 11 << true << kein << reserviert;
-    QTest::newRow("W 11") << 11 << false << kein << reserviert;
+    QTest::newRow("K 5") << 5 << true << offen << offen;
+    QTest::newRow("W 5") << 5 << false << kein << offen;
+    QTest::newRow("K 11") << 11 << true << kein << offen;
+    QTest::newRow("W 11") << 11 << false << kein << offen;
     QTest::newRow("K 12") << 12 << true << reserviert << reserviert;
     QTest::newRow("W 12") << 12 << false << kein << reserviert;
     QTest::newRow("K 13") << 13 << true << kein << offen;

@@ -1,0 +1,148 @@
+#include "shell/udat02.h"
+
+#include "common/satzdatei.h"
+#include "common/textformat.h"
+#include "common/uhr.h"
+#include "platform/anwendung.h"
+#include "platform/dialoge.h"
+#include "platform/schriften.h"
+#include "platform/tasten.h"
+#include "shell/udat01.h"
+
+namespace dat02 {
+
+QString zeile(const highscore::Platz& p)
+{
+    QString punkte = p.punkte;
+    punkte.remove(QLatin1Char(' '));
+    if (punkte.isEmpty())
+        punkte = QStringLiteral("0");
+    QString datum = p.datum;
+    datum.remove(QLatin1Char(' '));
+    datum = datum.isEmpty() ? QString(10, QLatin1Char(' ')) : ansicht::kurzdatum(datum);
+    return p.name.leftJustified(20) + textformat::punktFormat72(textformat::strToFloat(punkte))
+           + QStringLiteral("  ") + datum;
+}
+
+}
+
+Tdat02& Tdat02::instanz()
+{
+    static Tdat02* form = new Tdat02;
+    return *form;
+}
+
+Tdat02::Tdat02()
+{
+    setObjectName(QStringLiteral("dat02"));
+    setWindowTitle(QStringLiteral("Highscore"));
+    setzeMaximiert(true);
+    setzeKeyPreview(true);
+    setFont(schrift::font(QStringLiteral("Arial"), 19));
+
+    Panel1 = new QFrame(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    Panel1->resize(860, 420);
+    Label1 = new QLabel(QStringLiteral("Auswahl mit Cursor und Enter // Ende mit Leertaste"), Panel1);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setAlignment(Qt::AlignCenter);
+    Label1->setGeometry(10, 12, 840, 28);
+    lbox = new QListWidget(Panel1);
+    lbox->setObjectName(QStringLiteral("lbox"));
+    lbox->setGeometry(20, 50, 220, 350);
+    lbox1 = new QListWidget(Panel1);
+    lbox1->setObjectName(QStringLiteral("lbox1"));
+    lbox1->setFont(schrift::font(QStringLiteral("Courier New"), 16));
+    lbox1->setGeometry(255, 50, 430, 350);
+    cmd1dat02 = new QPushButton(QStringLiteral("anzeigen"), Panel1);
+    cmd1dat02->setObjectName(QStringLiteral("cmd1dat02"));
+    cmd1dat02->setGeometry(705, 50, 135, 40);
+    cmd2dat02 = new QPushButton(QStringLiteral("zurück"), Panel1);
+    cmd2dat02->setObjectName(QStringLiteral("cmd2dat02"));
+    cmd2dat02->setGeometry(705, 110, 135, 40);
+    loeschen = new QPushButton(QStringLiteral("loeschen"), Panel1);
+    loeschen->setObjectName(QStringLiteral("loeschen"));
+    loeschen->setGeometry(705, 360, 135, 40);
+    loeschen->hide();  // the Delete key reveals it for the rest of the run
+
+    connect(cmd1dat02, &QPushButton::clicked, this, [this] { schuetze([this] { wahl(); }); });
+    connect(cmd2dat02, &QPushButton::clicked, this, [this] { close(); });
+    connect(loeschen, &QPushButton::clicked, this, [this] { schuetze([this] { loeschenClick(); }); });
+}
+
+void Tdat02::FormShow()
+{
+    lbox->clear();
+    // The places of an earlier showing may have changed since (a run entered the
+    // list): they are not offered for deletion again without a fresh wahl.
+    lbox1->clear();
+    Panel1->move((width() - Panel1->width()) / 2, (height() - Panel1->height()) / 3);
+    ansicht::fuelleUebungsliste(lbox);
+    lbox->setFocus();
+}
+
+bool Tdat02::FormShortCut(int t, QKeyEvent*)
+{
+    switch (t) {
+    case taste::kEnter:
+        wahl();
+        return true;
+    case taste::kLeer:
+        close();
+        return true;
+    case taste::kEntf:
+        loeschen->show();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void Tdat02::wahl()
+{
+    lbox1->clear();
+    const int zeile = ansicht::gewaehlteZeile(lbox);
+    if (zeile < 0)
+        return;
+    const int block = zeile;  // running index k = line + 1, block k - 1
+    {
+        Satzdatei datei(highscore::kDatei, highscore::kSatzgroesse);
+        datei.positioniere(block * highscore::kPlaetze);
+        for (highscore::Platz& p : m_plaetze)
+            p = highscore::ausSatz(datei.lies());
+        datei.schliesse();
+    }
+    m_block = block;
+    for (highscore::Platz& p : m_plaetze) {
+        if (p.punkte.trimmed().isEmpty())
+            p.punkte = QStringLiteral("0");
+        lbox1->addItem(dat02::zeile(p));
+    }
+}
+
+void Tdat02::loeschenClick()
+{
+    const int p = ansicht::gewaehlteZeile(lbox1);
+    if (p < 0 || m_block < 0) {
+        dialog::zeige(QStringLiteral("Es wurde kein Eintrag ausgewählt!"));
+        return;
+    }
+    const QString heute = textformat::datum(uhr::heute());
+    auto neu = m_plaetze;
+    for (int q = p; q < highscore::kPlaetze - 1; ++q)
+        neu[q] = neu[q + 1];
+    neu[highscore::kPlaetze - 1] = {QStringLiteral("offen"), QStringLiteral("0"), heute};
+    // stored first, so that the list never shows a deletion that failed
+    Satzdatei datei(highscore::kDatei, highscore::kSatzgroesse);
+    datei.positioniere(m_block * highscore::kPlaetze);
+    for (const highscore::Platz& platz : neu)
+        datei.schreibe(highscore::alsSatz(platz));
+    datei.schliesse();
+    m_plaetze = neu;
+    delete lbox1->takeItem(p);
+    // nothing stays chosen: a second press does not delete the next place
+    lbox1->clearSelection();
+    lbox1->QAbstractItemView::setCurrentIndex(QModelIndex());
+    lbox1->addItem(QStringLiteral("offen").leftJustified(20) + QStringLiteral("   0.00") + QStringLiteral("   ") + heute);
+}
