@@ -31,31 +31,21 @@ private slots:
 
 private:
     std::unique_ptr<Arbeitsordner> m_ordner;
-    QStringList m_gezeigt;
+    std::unique_ptr<Fensterprotokoll> m_fenster;
     QList<int> m_geoeffnet;
 };
 
 void TestFenster::init()
 {
     m_ordner = std::make_unique<Arbeitsordner>();
-    m_gezeigt.clear();
     m_geoeffnet.clear();
-    Form::setzeModalErsatz([this](Form* f) {
-        m_gezeigt << f->objectName();
-        f->show();
-        f->hide();
-        return 0;
-    });
-    Programmtabelle& t = Programmtabelle::global();
-    t.leeren();
-    registriereVerwaltung(t);
+    m_fenster = std::make_unique<Fensterprotokoll>();
     nutzer = 0;
 }
 
 void TestFenster::cleanup()
 {
-    Form::setzeModalErsatz(nullptr);
-    Programmtabelle::global().leeren();
+    m_fenster.reset();
     m_ordner.reset();
 }
 
@@ -97,7 +87,7 @@ void TestFenster::jederPunktRuftSeineNummer()
         erwartet << n;
     }
     QCOMPARE(m_geoeffnet, erwartet);
-    QCOMPARE(m_gezeigt.count(QStringLiteral("regel")), 110);
+    QCOMPARE(m_fenster->gezeigt.count(QStringLiteral("regel")), 110);
 }
 
 void TestFenster::ohneNutzer()
@@ -108,13 +98,13 @@ void TestFenster::ohneNutzer()
     f.eintrag(5)->trigger();
     f.eintrag(11)->trigger();
     QCOMPARE(skript.texte, QStringList(3, QStringLiteral("Es wurde kein Nutzer gewählt!")));
-    QVERIFY(m_gezeigt.isEmpty());
+    QVERIFY(m_fenster->gezeigt.isEmpty());
 }
 
 void TestFenster::infosZweiFensterNacheinander()
 {
     Tformm::instanz().eintrag(7)->trigger();
-    QCOMPARE(m_gezeigt, (QStringList{QStringLiteral("inf01"), QStringLiteral("inf02")}));
+    QCOMPARE(m_fenster->gezeigt, (QStringList{QStringLiteral("inf01"), QStringLiteral("inf02")}));
     Tinf01& i1 = Tinf01::instanz();
     QCOMPARE(i1.windowTitle(), QStringLiteral("Version"));
     QCOMPARE(i1.lbl2inf01->text(), QStringLiteral("VELMORA 6.03"));
@@ -139,7 +129,7 @@ void TestFenster::loeschenFragtNachPasswort()
     });
     Tformm::instanz().eintrag(10)->trigger();
     QVERIFY(gefragt);
-    QVERIFY(m_gezeigt.isEmpty());  // cancelled: no deletion window
+    QVERIFY(m_fenster->gezeigt.isEmpty());  // cancelled: no deletion window
 }
 
 void TestFenster::zweiterKnopfUndEnde()
@@ -150,7 +140,7 @@ void TestFenster::zweiterKnopfUndEnde()
     QString titelNachWahl;
     dialog::Skript skript;
     Form::setzeModalErsatz([&](Form* f) {
-        m_gezeigt << f->objectName();
+        m_fenster->gezeigt << f->objectName();
         f->show();
         if (f->objectName() == QLatin1String("wah01")) {
             QTest::keyClick(f, Qt::Key_Return);  // the first name
@@ -164,7 +154,7 @@ void TestFenster::zweiterKnopfUndEnde()
         return 0;
     });
     QTest::mouseClick(start.Button2, Qt::LeftButton);
-    QCOMPARE(m_gezeigt, (QStringList{QStringLiteral("formm"), QStringLiteral("wah01")}));
+    QCOMPARE(m_fenster->gezeigt, (QStringList{QStringLiteral("formm"), QStringLiteral("wah01")}));
     QCOMPARE(titelNachWahl, QStringLiteral("VELMORA 6.03    NUTZER: Anna"));
     QCOMPARE(skript.texte, QStringList{QStringLiteral("Der gewählte Nutzer heißt Anna.")});
     QVERIFY(!start.isVisible());

@@ -42,29 +42,21 @@ private:
     void menueAn()
     {
         m_form->Button1Click();
-        QCOMPARE(m_gezeigt, QStringList{QStringLiteral("wah01")});
-        m_gezeigt.clear();
+        QCOMPARE(m_fenster->gezeigt, QStringList{QStringLiteral("wah01")});
+        m_fenster->gezeigt.clear();
     }
     std::unique_ptr<Arbeitsordner> m_ordner;
     std::unique_ptr<TForm1> m_form;
-    QStringList m_gezeigt;  // windows shown modally
+    std::unique_ptr<Fensterprotokoll> m_fenster;
     QList<int> m_geoeffnet; // programs whose window opened
 };
 
 void TestMenue::init()
 {
     m_ordner = std::make_unique<Arbeitsordner>();
-    m_gezeigt.clear();
     m_geoeffnet.clear();
-    Form::setzeModalErsatz([this](Form* f) {
-        m_gezeigt << f->objectName();
-        f->show();
-        f->hide();
-        return 0;
-    });
+    m_fenster = std::make_unique<Fensterprotokoll>();
     Programmtabelle& t = Programmtabelle::global();
-    t.leeren();
-    registriereVerwaltung(t);
     for (int n : {13, 40, 131})
         t.setze(n, [this, n] { m_geoeffnet << n; });
     m_form = std::make_unique<TForm1>();
@@ -77,8 +69,7 @@ void TestMenue::init()
 void TestMenue::cleanup()
 {
     m_form.reset();
-    Form::setzeModalErsatz(nullptr);
-    Programmtabelle::global().leeren();
+    m_fenster.reset();
     m_ordner.reset();
 }
 
@@ -148,7 +139,7 @@ void TestMenue::leertasteWieEnter()
     nutzer = 1;
     QTest::keyClick(m_form.get(), Qt::Key_Return);
     QCOMPARE(m_geoeffnet, QList<int>{13});
-    QCOMPARE(m_gezeigt, QStringList{QStringLiteral("regel")});
+    QCOMPARE(m_fenster->gezeigt, QStringList{QStringLiteral("regel")});
     QCOMPARE(cursorx + cursory, 0);  // laid out again with the cursor on button 1
 }
 
@@ -160,7 +151,7 @@ void TestMenue::mausUndZurueck()
     QCOMPARE(m_form->farbe(), farbe::aqua);
     QCOMPARE(m_form->butt[10]->text(), QStringLiteral("Überblick"));
     QTest::mouseClick(m_form->butt[3], Qt::LeftButton);  // "akt. Ergebn." opens without a user
-    QCOMPARE(m_gezeigt, QStringList{QStringLiteral("Form4")});
+    QCOMPARE(m_fenster->gezeigt, QStringList{QStringLiteral("Form4")});
     QTest::mouseClick(m_form->butt[11], Qt::LeftButton);
     QCOMPARE(m_form->ebene, 0);
     QCOMPARE(m_form->hauptebene, 1);
@@ -244,12 +235,12 @@ void TestMenue::nutzerpruefung()
     const Menueart art = knopfmenue ? Menueart::Knopfmenue : Menueart::Windowsmenue;
     for (int u : {0, 3}) {
         nutzer = u;
-        m_gezeigt.clear();
+        m_fenster->gezeigt.clear();
         m_geoeffnet.clear();
         dialog::Skript skript;
         const bool angenommen = aufruf(n, art);
         const QString erwartet = u == 0 ? ohneNutzer : mitNutzer;
-        const bool geoeffnet = !m_gezeigt.isEmpty() || !m_geoeffnet.isEmpty();
+        const bool geoeffnet = !m_fenster->gezeigt.isEmpty() || !m_geoeffnet.isEmpty();
         if (erwartet == QLatin1String("offen")) {
             QVERIFY2(geoeffnet && skript.texte.isEmpty(), qPrintable(QStringLiteral("Nutzer %1").arg(u)));
         } else {
@@ -266,7 +257,7 @@ void TestMenue::regelfensterVorDerUebung()
     aufruf(40, Menueart::Windowsmenue);
     QCOMPARE(aktprogramm, 40);
     QCOMPARE(programmname, QStringLiteral("Worthöhle"));
-    QCOMPARE(m_gezeigt, QStringList{QStringLiteral("regel")});
+    QCOMPARE(m_fenster->gezeigt, QStringList{QStringLiteral("regel")});
     QCOMPARE(m_geoeffnet, QList<int>{40});
     QCOMPARE(Tregel::instanz().Label1->text(), QStringLiteral("Worthöhle"));
     QCOMPARE(Tregel::instanz().zeilen(), regelzeilen(40));
@@ -285,7 +276,7 @@ void TestMenue::unbekannteNummerOhneFolgen()
     }
     QCOMPARE(aktprogramm, 40);
     QCOMPARE(programmname, QStringLiteral("Worthöhle"));
-    QVERIFY(m_gezeigt.isEmpty());
+    QVERIFY(m_fenster->gezeigt.isEmpty());
 }
 
 void TestMenue::regelnAllerProgramme()

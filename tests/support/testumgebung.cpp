@@ -1,6 +1,9 @@
 #include "tests/support/testumgebung.h"
 
 #include "content/arbeitsordner.h"
+#include "platform/form.h"
+#include "shell/programmtabelle.h"
+#include "shell/verwaltung.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -71,6 +74,25 @@ ModalWaechter::ModalWaechter(std::function<void(QWidget*)> aktion, int timeoutMs
 }
 
 ModalWaechter::~ModalWaechter() { *m_aktiv = false; }
+
+Fensterprotokoll::Fensterprotokoll()
+{
+    Form::setzeModalErsatz([this](Form* f) {
+        gezeigt << f->objectName();
+        f->show();
+        f->hide();
+        return 0;
+    });
+    Programmtabelle& t = Programmtabelle::global();
+    t.leeren();
+    registriereVerwaltung(t);
+}
+
+Fensterprotokoll::~Fensterprotokoll()
+{
+    Form::setzeModalErsatz(nullptr);
+    Programmtabelle::global().leeren();
+}
 
 void tippe(QWidget* w, const QString& text)
 {

@@ -36,5 +36,14 @@ private:
     std::shared_ptr<bool> m_aktiv;
 };
 
+// While it lives, a window shown modally is shown and hidden at once and its
+// object name recorded, and the program table holds the administration windows.
+class Fensterprotokoll {
+public:
+    Fensterprotokoll();
+    ~Fensterprotokoll();
+    QStringList gezeigt;
+};
+
 // Types text into a widget, umlauts and ß included.
 void tippe(QWidget* w, const QString& text);
