@@ -8,6 +8,10 @@ namespace farbe {
 QColor buttonFace() { return QApplication::palette().color(QPalette::Button); }
 QColor fensterHintergrund() { return QApplication::palette().color(QPalette::Base); }
 
+// not in the palette: as a standard desktop shows them
+QColor aktiverRahmen() { return {0xB4, 0xB4, 0xB4}; }
+QColor rollbalken() { return {0xC8, 0xC8, 0xC8}; }
+
 void setzeTextfarbe(QWidget* w, const QColor& farbe)
 {
     QPalette p = w->palette();

@@ -26,6 +26,9 @@ inline const QColor petrol{0x00, 0x80, 0x80};
 QColor buttonFace();
 // The colour of window backgrounds and edit fields.
 QColor fensterHintergrund();
+// The border of the active window and the track of scroll bars.
+QColor aktiverRahmen();
+QColor rollbalken();
 // The colour of a control's text.
 void setzeTextfarbe(QWidget* w, const QColor& farbe);
 }

@@ -41,6 +41,12 @@ void Form::setzeOhneRahmenknoepfe()
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
 }
 
+void Form::setzeNurSystemmenue()
+{
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowCloseButtonHint);
+}
+
 int Form::zeigeModal()
 {
     if (modalErsatz())

@@ -23,6 +23,8 @@ public:
     void setzeKeyPreview(bool an) { m_keyPreview = an; }
     // Without the caption bar's system menu and its minimise, maximise and close icons.
     void setzeOhneRahmenknoepfe();
+    // Of the caption bar's icons only the system menu with its close item.
+    void setzeNurSystemmenue();
 
     // Shows the window modally and returns when it closes. Tests can put a
     // routine of their own in place of the modal loop.

@@ -1,8 +1,13 @@
 #include "exercises/language/register.h"
 
+#include "exercises/language/udeu01.h"
+#include "exercises/language/uwor02.h"
 #include "shell/programmtabelle.h"
 
 void registriereSprache(Programmtabelle& tabelle)
 {
-    (void)tabelle;  // no exercise of these menus is built yet
+    for (int n : {41, 50})
+        tabelle.setze(n, einmalig([n] { return new Tdeu01(ordnungsart(n)); }));
+    for (int n : wortprogramme())
+        tabelle.setze(n, einmalig([n] { return new Twor02(wortmitglied(n)); }));
 }

@@ -1,0 +1,71 @@
+#include "exercises/shared/wortliste.h"
+
+#include "common/fehler.h"
+#include "common/satzdatei.h"
+#include "common/zufall.h"
+
+#include <algorithm>
+
+namespace wortliste {
+
+namespace {
+
+std::vector<TBegriff> lies(int anzahl)
+{
+    Satzdatei datei(kDatei, kSatzgroesse);
+    datei.positioniere(0);
+    std::vector<TBegriff> woerter;
+    woerter.reserve(anzahl);
+    for (int i = 0; i < anzahl; ++i)
+        woerter.push_back(datei.liesText());
+    datei.schliesse();
+    return woerter;
+}
+
+}
+
+std::vector<TBegriff> ganzeListe() { return lies(kWoerter); }
+
+std::vector<TBegriff> ersteWoerter() { return lies(kErste); }
+
+Laengenfilter hoechstens(int zeichen)
+{
+    return [zeichen](int laenge) { return laenge <= zeichen; };
+}
+
+Laengenfilter genau(int zeichen)
+{
+    return [zeichen](int laenge) { return laenge == zeichen; };
+}
+
+std::vector<TBegriff> ziehe(const std::vector<TBegriff>& liste, int anzahl, const Laengenfilter& passt,
+                            bool verschieden)
+{
+    // Drawing among the fitting records that are still allowed gives every
+    // such record the same chance, as drawing any record until one fits does,
+    // but it ends: when the candidates run out, the list holds too few words.
+    std::vector<int> kandidaten;
+    for (int i = 0; i < static_cast<int>(liste.size()); ++i)
+        if (!liste[i].isEmpty() && passt(liste[i].size()))
+            kandidaten.push_back(i);
+
+    std::vector<TBegriff> gezogen;
+    while (static_cast<int>(gezogen.size()) < anzahl) {
+        if (kandidaten.empty())
+            throw VelmoraFehler(QStringLiteral("Die Wortliste \"%1\" enthält zu wenige passende Wörter für diese Übung.")
+                                    .arg(kDatei));
+        const int k = zufall::R(static_cast<int>(kandidaten.size())) - 1;
+        const TBegriff wort = liste[kandidaten[k]];
+        gezogen.push_back(wort);
+        if (verschieden)
+            std::erase_if(kandidaten, [&](int i) { return liste[i] == wort; });
+    }
+    return gezogen;
+}
+
+std::vector<TBegriff> zufallNachLaenge(int anzahl, const Laengenfilter& passt, bool verschieden)
+{
+    return ziehe(ganzeListe(), anzahl, passt, verschieden);
+}
+
+}
