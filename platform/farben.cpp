@@ -11,6 +11,7 @@ QColor fensterHintergrund() { return QApplication::palette().color(QPalette::Bas
 // not in the palette: as a standard desktop shows them
 QColor aktiverRahmen() { return {0xB4, 0xB4, 0xB4}; }
 QColor rollbalken() { return {0xC8, 0xC8, 0xC8}; }
+QColor licht3d() { return {0xE3, 0xE3, 0xE3}; }
 
 void setzeTextfarbe(QWidget* w, const QColor& farbe)
 {

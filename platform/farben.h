@@ -29,6 +29,7 @@ QColor fensterHintergrund();
 // The border of the active window and the track of scroll bars.
 QColor aktiverRahmen();
 QColor rollbalken();
+QColor licht3d();  // the light edge of 3-D controls
 // The colour of a control's text.
 void setzeTextfarbe(QWidget* w, const QColor& farbe);
 }

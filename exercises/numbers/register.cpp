@@ -1,8 +1,15 @@
 #include "exercises/numbers/register.h"
 
+#include "exercises/numbers/upra03.h"
+#include "exercises/numbers/usach02.h"
+#include "exercises/numbers/uzah01.h"
 #include "shell/programmtabelle.h"
 
 void registriereZahlen(Programmtabelle& tabelle)
 {
-    (void)tabelle;  // no exercise of these menus is built yet
+    for (const Zahlart& art : Tzah01::mitglieder())
+        tabelle.setze(art.programm, einmalig([&art] { return new Tzah01(art); }));
+    for (const Textart& art : Tpra03::mitglieder())
+        tabelle.setze(art.programm, einmalig([&art] { return new Tpra03(art); }));
+    tabelle.setze(Tsach02::kProgramm, einmalig([] { return new Tsach02; }));
 }
