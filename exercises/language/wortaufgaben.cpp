@@ -1,5 +1,6 @@
 #include "exercises/language/wortaufgaben.h"
 
+#include "common/textformat.h"
 #include "common/zufall.h"
 
 #include <QRegularExpression>
@@ -7,14 +8,7 @@
 
 namespace wortaufgaben {
 
-QString grossAZ(const QString& s)
-{
-    QString t = s;
-    for (QChar& c : t)
-        if (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
-            c = QChar(c.unicode() - 32);
-    return t;
-}
+using textformat::grossAZ;
 
 bool gleich(const QString& antwort, const QString& loesung) { return grossAZ(antwort) == grossAZ(loesung); }
 

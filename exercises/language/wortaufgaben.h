@@ -17,9 +17,7 @@ struct Wortaufgabe {
 
 namespace wortaufgaben {
 
-// Upper case of the letters a to z only ("ä" and "ß" stay as they are).
-QString grossAZ(const QString& s);
-// The answer is right when both are equal after grossAZ.
+// The answer is right when both are equal in upper case (a to z only).
 bool gleich(const QString& antwort, const QString& loesung);
 // Characters von..bis (counting from 1) of a record, trailing blanks dropped.
 QString feld(const QString& satz, int von, int bis);

@@ -1,5 +1,6 @@
 // The word list "begriffe.dat" as built into a working folder, its three ways of
 // reading, and the content of the other word files.
+#include "common/textformat.h"
 #include "common/cp1252.h"
 #include "common/fehler.h"
 #include "common/satzdatei.h"
@@ -228,7 +229,7 @@ void TestWortliste::ergaenzungen()
         wortaufgaben::Lueckenwort l(e.memo, e.wort);
         for (int i = 0; i < e.memo.size(); ++i)
             if (e.memo[i] == QLatin1Char('-'))
-                l.tippe(wortaufgaben::grossAZ(e.wort.mid(i, 1))[0]);
+                l.tippe(textformat::grossAZ(e.wort.mid(i, 1))[0]);
         QVERIFY2(l.fertig() && l.richtig() && l.text() == e.wort, qPrintable(e.wort));
         QVERIFY(!e.hinweis.isEmpty() && e.hinweis.size() <= 20);
         QVERIFY(!wortaufgaben::ohneVokale(e.wort).isEmpty());
