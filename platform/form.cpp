@@ -9,6 +9,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
 
 namespace {
 std::function<int(Form*)>& modalErsatz()
@@ -106,9 +107,14 @@ void Form::hideEvent(QHideEvent* e)
         return;
     m_sichtbar = false;
     schuetze([this] { FormClose(); });
-    // a closed window gives its drawing surface back
+    // a closed window gives its drawing surface back, and its window system
+    // resources with the screen-sized backing store once its modal loop is over
     m_oberflaeche = QImage();
     m_leinwand.setzeBild(nullptr);
+    QTimer::singleShot(0, this, [this] {
+        if (!isVisible() && testAttribute(Qt::WA_WState_Created))
+            destroy();
+    });
 }
 
 void Form::paintEvent(QPaintEvent* e)
