@@ -3,16 +3,12 @@
 // "Textaufgaben", "Zahlenrätsel", "Dreisatz", "Bruchrechnung", "Geometrie").
 // A run draws its tasks from a content file without repetition; the answer is
 // a decimal number, judged with Enter against the stored solution.
+#include "exercises/numbers/antwortfenster.h"
 #include "exercises/shared/dezimalantwort.h"
-#include "platform/form.h"
-#include "shell/uebungsrahmen.h"
 
 #include <QStringList>
 #include <vector>
 
-class QLabel;
-class QLineEdit;
-class QPushButton;
 class QTextEdit;
 
 // What a member of the family is: one row each.
@@ -28,38 +24,26 @@ struct Textart {
     bool hellesMemo;  // the question on the 3-D light colour, not the scroll-bar colour
 };
 
-class Tpra03 : public Form {
+class Tpra03 : public Antwortfenster {
     Q_OBJECT
 public:
     explicit Tpra03(const Textart& art);
 
     static const std::vector<Textart>& mitglieder();
 
-    QPushButton* start;
     QTextEdit* ausgabe;
-    QLineEdit* eingabe;
-    QLabel* rifa;
-    QPushButton* weiter;
-    QLabel* aufzahl;
-
-protected:
-    void FormShow() override;
-    void FormClose() override;
 
 private:
-    void anordnen();
-    void startClick();
-    void aufgabe();
-    void eingabeKeyUp(int taste);
-    void weiterClick();
-    void urteile(bool richtig);
+    void anordnen() override;
+    void vorbereiten() override;
+    void naechsteAufgabe() override;
+    void leereAnzeige() override;
+    void pruefe() override;
+    bool eingabeKeyPress(int zeichen) override;
 
     const Textart& m_art;
-    Uebungslauf m_lauf;
     Dezimalantwort m_antwort;
     QStringList m_gezogen;  // the records of the run, in draw order
     TTextaufgabe m_aufgabe;
     float m_loesung = 0.0f;
-    int m_k = 0;
-    bool m_offen = false;  // a task waits for its answer
 };

@@ -1,15 +1,11 @@
 #pragma once
 // "Rechenmix": 15 short mixed tasks drawn from the 100 of "sachmix.dat", each
 // answered with a whole number; a wrong answer shows the solution below the task.
-#include "platform/form.h"
-#include "shell/uebungsrahmen.h"
+#include "exercises/numbers/antwortfenster.h"
 
 #include <QString>
 #include <array>
 
-class QLabel;
-class QLineEdit;
-class QPushButton;
 class QTextEdit;
 
 // A record of "sachmix.dat": the solution in characters 1 to 4, the task after it.
@@ -22,7 +18,7 @@ struct TMixaufgabe {
     static TMixaufgabe aus(const QString& satz);
 };
 
-class Tsach02 : public Form {
+class Tsach02 : public Antwortfenster {
     Q_OBJECT
 public:
     Tsach02();
@@ -31,30 +27,17 @@ public:
     static constexpr int kSaetze = 100;
     static constexpr int kAufgaben = 15;
 
-    QPushButton* start;
     QTextEdit* ausgabe;
     QTextEdit* Memo;
-    QLineEdit* eingabe;
-    QLabel* rifa;
-    QPushButton* weiter;
-    QLabel* aufzahl;
-
-protected:
-    void FormShow() override;
-    void FormClose() override;
 
 private:
-    void anordnen();
-    void startClick();
-    void aufgabe();
-    bool eingabeKeyPress(int zeichen);
-    void eingabeKeyUp(int taste);
-    void weiterClick();
+    void anordnen() override;
+    void vorbereiten() override;
+    void naechsteAufgabe() override;
+    void leereAnzeige() override;
+    void pruefe() override;
 
-    Uebungslauf m_lauf;
     std::array<TMixaufgabe, kSaetze> m_alle;
     std::array<bool, kSaetze + 1> m_benutzt{};
     TMixaufgabe m_aufgabe;
-    int m_k = 0;
-    bool m_offen = false;  // a task waits for its answer
 };

@@ -1,12 +1,9 @@
 #include "exercises/numbers/uzah01.h"
 
-#include "common/textformat.h"
 #include "exercises/numbers/fensterteile.h"
-#include "platform/anwendung.h"
 #include "platform/farben.h"
 #include "platform/leinwand.h"
 #include "platform/schriften.h"
-#include "platform/tasten.h"
 
 #include <QFontMetrics>
 #include <QLabel>
@@ -33,19 +30,14 @@ const std::vector<Zahlart>& Tzah01::mitglieder()
     return tabelle;
 }
 
-Tzah01::Tzah01(const Zahlart& art) : m_art(art)
+Tzah01::Tzah01(const Zahlart& art)
+    : Antwortfenster(art.klasse, art.titel,
+                     art.anzeige == Zahlart::Anzeige::Kette ? farbe::aktiverRahmen() : farbe::buttonFace(),
+                     art.programm, kAufgaben),
+      m_art(art)
 {
     using A = Zahlart::Anzeige;
-    setObjectName(art.klasse);
-    setWindowTitle(art.titel);
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowCloseButtonHint);
-    setzeFarbe(art.anzeige == A::Kette ? farbe::aktiverRahmen() : farbe::buttonFace());
-    setFont(schrift::font(QStringLiteral("Arial"), 32));
     setzeKeyPreview(art.anzeige == A::Brett);
-
-    start = teile::knopf(this, QStringLiteral("start"), QStringLiteral("Start"));
-    connect(start, &QPushButton::clicked, this, [this] { schuetze([this] { startClick(); }); });
 
     switch (art.anzeige) {
     case A::Zahl:
@@ -68,21 +60,9 @@ Tzah01::Tzah01(const Zahlart& art) : m_art(art)
     }
 
     const bool brett = art.anzeige == A::Brett;
-    eingabe = teile::eingabefeld(this, brett ? 2 : 5, brett ? 19 : 32);
-    eingabe->hide();
+    baueAntwort(brett ? 2 : 5, brett ? 19 : 32, brett ? 19 : 16);
     if (art.anzeige == A::Kette)
         m_dezimal.emplace(eingabe);
-    new Tastenhaken(
-        eingabe, [this](int z) { return eingabeKeyPress(z); }, [this](int t) { eingabeKeyUp(t); });
-
-    rifa = teile::etikett(this, QStringLiteral("rifa"), QStringLiteral("Arial"), 19);
-    rifa->setAttribute(Qt::WA_TransparentForMouseEvents);
-    weiter = teile::knopf(this, QStringLiteral("weiter"), QStringLiteral("weiter"));
-    weiter->hide();
-    connect(weiter, &QPushButton::clicked, this, [this] { schuetze([this] { weiterClick(); }); });
-    aufzahl = teile::etikett(this, QStringLiteral("aufzahl"), QStringLiteral("Arial"), brett ? 19 : 16);
-    aufzahl->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    aufzahl->hide();
 
     setzeMaximiert(true);
     anordnen();
@@ -91,13 +71,9 @@ Tzah01::Tzah01(const Zahlart& art) : m_art(art)
 void Tzah01::anordnen()
 {
     using A = Zahlart::Anzeige;
+    Antwortfenster::anordnen();
     const int w = width();
     const int h = height();
-    teile::mittig(start, 10);
-    aufzahl->resize(120, aufzahl->height());
-    aufzahl->move((w - aufzahl->width()) * 11 / 12, 10);
-    rifa->resize(w * 2 / 3, rifa->height());
-    weiter->move((w - weiter->width()) * 5 / 6, h * 4 / 5);
     switch (m_art.anzeige) {
     case A::Zahl:
     case A::Zahlwort:
@@ -126,30 +102,12 @@ void Tzah01::anordnen()
     weiter->raise();
 }
 
-void Tzah01::FormShow() { anordnen(); }
-
-void Tzah01::FormClose()
-{
-    m_lauf.abbrechen();
-    m_offen = false;
-    start->show();
-    weiter->hide();
-    eingabe->hide();
-    aufzahl->hide();
-    zeigeText(QString());
-    rifa->clear();
-    eingabe->setReadOnly(false);
-    m_k = 0;
-}
-
-void Tzah01::startClick()
+void Tzah01::vorbereiten()
 {
     using A = Zahlart::Anzeige;
-    m_k = 1;
     m_level = m_art.startlevel;
     m_richtig = 0;
     m_benutzt.fill(false);
-    aufzahl->setText(QStringLiteral("1/ %1").arg(kAufgaben));
     if (m_art.anzeige == A::Zahl || m_art.anzeige == A::Kette) {
         // the panel behind the task, painted once per run
         Leinwand& c = canvas();
@@ -158,14 +116,6 @@ void Tzah01::startClick()
         c.fuellen(width() / 6, height() / 6, width() * 5 / 6, height() * 3 / 4);
         update();
     }
-    naechsteAufgabe();
-    m_lauf.starte(kAufgaben);
-    eingabe->show();
-    eingabe->setReadOnly(false);
-    eingabe->setFocus();
-    eingabe->clear();
-    start->hide();
-    aufzahl->show();
 }
 
 void Tzah01::naechsteAufgabe()
@@ -177,7 +127,6 @@ void Tzah01::naechsteAufgabe()
         zeigeText(m_aufgabe.text);
     if (m_dezimal)
         m_dezimal->neueAufgabe();
-    m_offen = true;
 }
 
 int Tzah01::zellengroesse() const { return pb->width() / 6; }
@@ -199,6 +148,8 @@ void Tzah01::aufbau()
     pb->update();
 }
 
+void Tzah01::leereAnzeige() { zeigeText(QString()); }
+
 void Tzah01::zeigeText(const QString& text)
 {
     if (ausgabe)
@@ -211,72 +162,28 @@ bool Tzah01::eingabeKeyPress(int zeichen)
 {
     if (m_dezimal)
         return m_dezimal->tastendruck(zeichen);
-    return (zeichen >= '0' && zeichen <= '9') || zeichen == taste::kRueck || zeichen == taste::kEnter
-           || zeichen == taste::kEsc;
+    return Antwortfenster::eingabeKeyPress(zeichen);
 }
 
-void Tzah01::eingabeKeyUp(int t)
+void Tzah01::pruefe()
 {
-    if (t == taste::kEsc) {
-        close();  // nothing is recorded
-        return;
-    }
-    // judged once: Enter in the read-only field after the verdict does nothing
-    if (t != taste::kEnter || !m_offen)
-        return;
     if (m_dezimal) {
         const dezimal::Urteil u = m_dezimal->enter(static_cast<float>(m_aufgabe.loesung));
         if (u == dezimal::Urteil::Richtig || u == dezimal::Urteil::Falsch)
-            urteile(u == dezimal::Urteil::Richtig);
+            bewerte(u == dezimal::Urteil::Richtig);
         return;
     }
-    const QString text = eingabe->text();
-    if (text.isEmpty() || text.size() > 9)
-        return;
-    urteile(textformat::strToInt(text) == m_aufgabe.loesung);
+    if (const std::optional<int> zahl = ganzeAntwort())
+        bewerte(*zahl == m_aufgabe.loesung);
 }
 
-void Tzah01::urteile(bool richtig)
+void Tzah01::bewerte(bool richtig)
 {
-    m_offen = false;
-    if (richtig) {
-        rifa->setText(QStringLiteral("RICHTIG!"));
-        m_lauf.punkte += 100.0f;
-        if (++m_richtig == m_art.schritt) {
-            m_richtig = 0;
-            ++m_level;
-        }
-    } else {
-        const bool mitLoesung = m_art.anzeige == Zahlart::Anzeige::Brett || m_art.anzeige == Zahlart::Anzeige::Kette;
-        rifa->setText((mitLoesung ? QStringLiteral("FEHLER! Lösung: ") : QStringLiteral("FEHLER! "))
-                      + QString::number(m_aufgabe.loesung));
+    if (richtig && ++m_richtig == m_art.schritt) {
+        m_richtig = 0;
+        ++m_level;
     }
-    weiter->show();
-    weiter->setFocus();
-    eingabe->setReadOnly(true);
-}
-
-void Tzah01::weiterClick()
-{
-    if (!m_lauf.laeuft())
-        return;
-    eingabe->setReadOnly(false);
-    ++m_k;
-    aufzahl->setText(QStringLiteral("%1/ %2").arg(m_k).arg(kAufgaben));
-    eingabe->clear();
-    rifa->clear();
-    if (m_k != kAufgaben + 1) {
-        naechsteAufgabe();
-        eingabe->setFocus();
-        eingabe->clear();
-        weiter->hide();
-        return;
-    }
-    start->show();
-    weiter->hide();
-    m_k = 0;
-    zeigeText(QString());
-    eingabe->hide();
-    aufzahl->hide();
-    m_lauf.beende(this, m_art.programm, m_lauf.abschluss());
+    const bool mitLoesung = m_art.anzeige == Zahlart::Anzeige::Brett || m_art.anzeige == Zahlart::Anzeige::Kette;
+    urteile(richtig, (mitLoesung ? QStringLiteral("FEHLER! Lösung: ") : QStringLiteral("FEHLER! "))
+                         + QString::number(m_aufgabe.loesung));
 }
