@@ -1,8 +1,11 @@
 #include "exercises/reaction/register.h"
 
+#include "exercises/reaction/urea01.h"
+#include "exercises/reaction/urea02.h"
 #include "shell/programmtabelle.h"
 
 void registriereReaktion(Programmtabelle& tabelle)
 {
-    (void)tabelle;  // no exercise of these menus is built yet
+    tabelle.setze(61, einmalig([] { return new Trea01; }));
+    tabelle.setze(62, einmalig([] { return new Trea02; }));
 }
