@@ -88,10 +88,11 @@ dezimal::Urteil Dezimalantwort::enter(float loesung, bool streng)
 {
     const dezimal::Urteil u = dezimal::pruefe(m_feld->text(), loesung, streng);
     if (u == dezimal::Urteil::Format) {
-        // the field is emptied, so no comma is left in it
+        // the box shows over the text it complains about; then the field is
+        // emptied, so no comma is left in it
+        dialog::zeige(QStringLiteral("ungültiges Format!"));
         m_komma = false;
         m_feld->clear();
-        dialog::zeige(QStringLiteral("ungültiges Format!"));
     }
     return u;
 }

@@ -21,6 +21,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSet>
@@ -248,6 +249,8 @@ private slots:
     void dezimalFilter_data();
     void dezimalFilter();
     void ungueltigesFormat();
+    void formatMeldungVorDemLeeren_data();
+    void formatMeldungVorDemLeeren();
     void leerUndMinusAllein_data();
     void leerUndMinusAllein();
     void eingefuegtKeineZahl_data();
@@ -551,6 +554,37 @@ void TestZahlenFenster::ungueltigesFormat()
     QTest::keyClick(l.eingabe, Qt::Key_Backspace);
     l.antworte(l.richtig());
     QCOMPARE(l.rifa->text(), QStringLiteral("RICHTIG!"));
+}
+
+void TestZahlenFenster::formatMeldungVorDemLeeren_data()
+{
+    QTest::addColumn<int>("n");
+    QTest::newRow("Tpra03") << 30;
+    QTest::newRow("Tsach01") << 25;
+}
+
+void TestZahlenFenster::formatMeldungVorDemLeeren()
+{
+    // the message box comes first, over the text it complains about; the
+    // field is emptied once it is confirmed
+    QFETCH(int, n);
+    Lauf l(n);
+    l.starte();
+    l.eingabe->setText(QStringLiteral("1,2,"));
+    QString text, feld;
+    ModalWaechter waechter([&](QWidget* w) {
+        auto* box = qobject_cast<QMessageBox*>(w);
+        text = box ? box->text() : QString();
+        feld = l.eingabe->text();
+        if (box)
+            box->accept();
+    });
+    QTest::keyClick(l.eingabe, Qt::Key_Return);
+    QVERIFY(waechter.ausgeloest());
+    QCOMPARE(text, QStringLiteral("ungültiges Format!"));
+    QCOMPARE(feld, QStringLiteral("1,2,"));
+    QVERIFY(l.eingabe->text().isEmpty());
+    QVERIFY(l.weiter->isHidden() && l.rifa->text().isEmpty());
 }
 
 void TestZahlenFenster::leerUndMinusAllein_data()
