@@ -36,7 +36,7 @@ const std::array<Kategorie, kKategorien>& tabelle()
           QStringLiteral("landreise,44"), QStringLiteral("nerzweibchen,44"), QStringLiteral("kurzweil,44"),
           QStringLiteral("verzweiflung,44"), QStringLiteral("schachturnier,44"),
           QStringLiteral("rheinschiff,34"), QStringLiteral("jalousiebenutzer,66"),
-          QStringLiteral("dachterasse,24"), QStringLiteral("pneunummer,24"),
+          QStringLiteral("dachterrasse,24"), QStringLiteral("pneunummer,24"),
           QStringLiteral("gemeinsamkeit,44"), QStringLiteral("einsturzgefahr,14")}},
         {QStringLiteral("Körperteil"),
          {QStringLiteral("baugenossenschaft,24"), QStringLiteral("alarmbereitschaft,33"),

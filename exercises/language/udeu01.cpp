@@ -108,6 +108,9 @@ Tdeu01::Tdeu01(const Ordnungsart& art, QWidget* parent)
     pb->setObjectName(QStringLiteral("pb"));
     pb->hide();
     new Mausfilter(pb, [this](QMouseEvent* e) { pbMouseDown(e); });
+    // on some screen heights the picture reaches below the top of "weiter":
+    // the button stays in front, as buttons do over pictures
+    weiter->raise();
 
     connect(start, &QPushButton::clicked, this, [this] { schuetze([this] { startClick(); }); });
     connect(weiter, &QPushButton::clicked, this, [this] { schuetze([this] { weiterClick(); }); });

@@ -158,6 +158,7 @@ private slots:
     void waehlenUndZuruecknehmen();
     void loesungNachFehler_data();
     void loesungNachFehler();
+    void weiterVorDemBild();
     void langeWoerter_data();
     void langeWoerter();
     void lesenBuchstabenweise();
@@ -344,6 +345,22 @@ void TestWortfenster::loesungNachFehler()
     QTest::keyClick(&f, 'a');
     QCOMPARE(f.gewaehlt(), int(f.aktuelleAufgabe().vorgabe.size()));
     f.close();
+}
+
+void TestWortfenster::weiterVorDemBild()
+{
+    // 1024 pixels high: the picture ends at 902, "weiter" starts at 896
+    Tdeu01& f = *static_cast<Tdeu01*>(fensterVon(41));
+    f.resize(1280, 1024);
+    f.show();
+    QTest::mouseClick(f.start, Qt::LeftButton);
+    QVERIFY(f.pb->geometry().intersects(f.weiter->geometry()));
+    ordne(f, false, false);
+    QVERIFY(f.weiter->isVisible());
+    const QPoint oben(f.weiter->geometry().center().x(), f.weiter->geometry().top() + 2);
+    QCOMPARE(f.childAt(oben), f.weiter);
+    f.close();
+    f.setzeMaximiert(true);
 }
 
 void TestWortfenster::langeWoerter_data()

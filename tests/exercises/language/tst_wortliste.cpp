@@ -235,6 +235,23 @@ void TestWortliste::ergaenzungen()
         QVERIFY(!wortaufgaben::ohneVokale(e.wort).isEmpty());
     }
     QCOMPARE(woerter.size(), 240);
+
+    // the gaps admit no other word the program knows ("St-rn" would fit "Stirn" too)
+    QSet<QString> bekannt;
+    for (const QString& w : woerter)
+        bekannt << textformat::grossAZ(w);
+    for (const QString& w : saetze(wortliste::kDatei, wortliste::kSatzgroesse))
+        bekannt << textformat::grossAZ(w);
+    for (const QString& satz : s) {
+        const Wortaufgabe e = wortaufgaben::ergaenzaufgabe(satz);
+        const QString maske = textformat::grossAZ(e.memo);
+        for (const QString& w : bekannt) {
+            bool passt = w.size() == maske.size() && w != textformat::grossAZ(e.wort);
+            for (int i = 0; passt && i < w.size(); ++i)
+                passt = maske[i] == QLatin1Char('-') || maske[i] == w[i];
+            QVERIFY2(!passt, qPrintable(e.memo + QStringLiteral(" passt auch zu ") + w));
+        }
+    }
 }
 
 void TestWortliste::wahlsaetze()
