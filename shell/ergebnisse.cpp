@@ -1,10 +1,12 @@
 #include "shell/ergebnisse.h"
 
+#include "common/fehler.h"
 #include "common/namen.h"
 #include "common/satzdatei.h"
 #include "common/textformat.h"
 #include "common/uhr.h"
 #include "common/zustand.h"
+#include "platform/anwendung.h"
 
 #include <cmath>
 
@@ -22,6 +24,17 @@ QString punktetext(const QString& satz)
     return t.isEmpty() ? QStringLiteral("0") : t;
 }
 
+double punktwert(const QString& text)
+{
+    QString t = text.trimmed();
+    t.replace(QLatin1Char('.'), QLatin1Char(','));
+    try {
+        return textformat::strToFloat(t);
+    } catch (const Konvertierungsfehler&) {
+        return 0.0;
+    }
+}
+
 }
 
 void ergein(int u, int n, float punkte)
@@ -29,18 +42,22 @@ void ergein(int u, int n, float punkte)
     const int c = n / 12;
     const int i = n % 12;
     QString slot[10];
-    {
+    slot[9] = (textformat::datum(uhr::heute()) + QStringLiteral("   ") + textformat::punkteText(punkte)).left(20);
+    try {
         Satzdatei datei(ergebnis::dateiname(c - 1), ergebnis::kSatzgroesse);
         datei.positioniere(ergebnis::satznummer(i, u, 0));
-        for (QString& s : slot)
+        QString gelesen[10];
+        for (QString& s : gelesen)
             s = datei.liesText();
         for (int k = 1; k <= 9; ++k)
-            slot[k - 1] = slot[k];
-        slot[9] = (textformat::datum(uhr::heute()) + QStringLiteral("   ") + textformat::punkteText(punkte)).left(20);
+            slot[k - 1] = gelesen[k];
         datei.positioniere(ergebnis::satznummer(i, u, 0));
         for (const QString& s : slot)
             datei.schreibeText(s);
         datei.schliesse();
+    } catch (const std::exception& fehler) {
+        // the earlier results stay unknown (empty) unless all ten were read
+        zeigeFehler(fehler);
     }
 
     ergebniszeile = QString(53, QLatin1Char(' '));
@@ -51,8 +68,8 @@ void ergein(int u, int n, float punkte)
 
     const QString neu = ergebnis::punktetext(slot[9]);
     const QString vorher = ergebnis::punktetext(slot[8]);
-    textformat::einfuegen(ergebniszeile, textformat::punktFormat72(textformat::strToFloat(neu)), 21);
-    textformat::einfuegen(ergebniszeile, textformat::punktFormat72(textformat::strToFloat(vorher)), 30);
+    textformat::einfuegen(ergebniszeile, textformat::punktFormat72(ergebnis::punktwert(neu)), 21);
+    textformat::einfuegen(ergebniszeile, textformat::punktFormat72(ergebnis::punktwert(vorher)), 30);
 
     // The trend reads both with a point as the separator, so under the comma
     // only the whole parts compare.

@@ -12,6 +12,12 @@ int satznummer(int item, int nutzer, int r);
 // The score text of a result record: its characters 11 to 20 without leading
 // blanks, "0" when nothing is left.
 QString punktetext(const QString& satz);
+// The value of a stored score text, read with a comma or a point as the decimal
+// separator; a text that is no number counts as 0, so that one odd record never
+// stops the recording of later runs.
+double punktwert(const QString& text);
 }
 
+// A file error is shown and the result line is still built (as if the user had
+// no earlier result), so that the end of the run goes on.
 void ergein(int nutzer, int programmnummer, float punkte);

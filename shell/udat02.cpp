@@ -7,6 +7,7 @@
 #include "platform/dialoge.h"
 #include "platform/schriften.h"
 #include "platform/tasten.h"
+#include "shell/ergebnisse.h"
 #include "shell/udat01.h"
 
 namespace dat02 {
@@ -20,7 +21,8 @@ QString zeile(const highscore::Platz& p)
     QString datum = p.datum;
     datum.remove(QLatin1Char(' '));
     datum = datum.isEmpty() ? QString(10, QLatin1Char(' ')) : ansicht::kurzdatum(datum);
-    return p.name.leftJustified(20) + textformat::punktFormat72(textformat::strToFloat(punkte))
+    // an odd record shows as 0 and can still be deleted here
+    return p.name.leftJustified(20) + textformat::punktFormat72(ergebnis::punktwert(punkte))
            + QStringLiteral("  ") + datum;
 }
 

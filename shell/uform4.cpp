@@ -37,12 +37,8 @@ TForm4::TForm4()
     Button2->setFont(schrift::font(QStringLiteral("Arial"), 19));
     Button2->resize(200, 40);
     connect(Button1, &QPushButton::clicked, this, [this] { close(); });
-    connect(Button2, &QPushButton::clicked, this, [this] {
-        schuetze([this] {
-            ungedruckt = 0;
-            drucken();
-        });
-    });
+    // drucken clears ungedruckt once the job has gone through
+    connect(Button2, &QPushButton::clicked, this, [this] { schuetze([this] { drucken(); }); });
     // FormCreate
     gesamt->appendPlainText(kKopfzeile);
 }
@@ -69,7 +65,6 @@ QStringList TForm4::zeilen() const { return gesamt->toPlainText().split(QLatin1C
 
 void TForm4::drucken()
 {
-    ungedruckt = 0;
     Druckauftrag druck;
     druck.schrift(schrift::font(QStringLiteral("Courier New"), 40, true));
     const QString kopf = (QStringLiteral("VELMORA  ") + nutzername).left(29) + QStringLiteral("   ");
@@ -88,4 +83,6 @@ void TForm4::drucken()
         y += 43;
     }
     druck.beenden();
+    // only a job that went through counts as printed; a failed one keeps "Ende" asking
+    ungedruckt = 0;
 }

@@ -20,6 +20,7 @@ public:
     void leeren();
     QStringList zeilen() const;
     // Prints the sheet on the default printer; lines beyond a page go on the next.
+    // Clears ungedruckt only when the job went through.
     void drucken();
 
 protected:

@@ -1,5 +1,6 @@
 #include "shell/uform5.h"
 
+#include "common/fehler.h"
 #include "common/satzdatei.h"
 #include "common/zustand.h"
 #include "platform/anwendung.h"
@@ -48,7 +49,8 @@ void TForm5::Button1Click()
 void TForm5::check(int spalte, int zeile)
 {
     const int s = (spalte - 1) * 10 + zeile;
-    const QString name = nutzerliste.value(s - 1);
+    // a register that could not be read holds no one to delete
+    const QString name = nutzerliste.value(s - 1, nutzerregister::kFrei);
     bool abgelehnt = false;
     if (s == 1) {
         dialog::zeige(QStringLiteral("Dieser Nutzer kann nicht gelöscht werden!"));
@@ -70,8 +72,30 @@ void TForm5::check(int spalte, int zeile)
     dialog::zeige(name + QStringLiteral(" wurde gelöscht!"));
 }
 
+namespace {
+
+constexpr const char* kLevelDateien[] = {"schieber.dat", "springer.dat", "robbier.dat", "rangier.dat"};
+constexpr int kLevelSatz = 51;
+
+// A file that a deletion writes must be there at its full size before anything
+// is written: otherwise a deletion would stop half-way with some files changed.
+void pruefeVollstaendig(const QString& name, int satzgroesse, int saetze)
+{
+    Satzdatei datei(name, satzgroesse);
+    if (datei.satzzahl() < saetze)
+        throw EAFehler(100);
+}
+
+}
+
 void TForm5::nutzerLoeschen(int s)
 {
+    for (int d = 0; d <= 9; ++d)
+        pruefeVollstaendig(ergebnis::dateiname(d), ergebnis::kSatzgroesse, ergebnis::kSaetzeProDatei);
+    for (const char* name : kLevelDateien)
+        pruefeVollstaendig(QString::fromLatin1(name), kLevelSatz, nutzerregister::kSlots);
+    pruefeVollstaendig(nutzerregister::kDatei, 21, nutzerregister::kSlots);
+
     const QString leer(20, QLatin1Char(' '));
     for (int d = 0; d <= 9; ++d) {
         Satzdatei datei(ergebnis::dateiname(d), ergebnis::kSatzgroesse);
@@ -82,8 +106,8 @@ void TForm5::nutzerLoeschen(int s)
         }
         datei.schliesse();
     }
-    for (const char* name : {"schieber.dat", "springer.dat", "robbier.dat", "rangier.dat"}) {
-        Satzdatei datei(QString::fromLatin1(name), 51);
+    for (const char* name : kLevelDateien) {
+        Satzdatei datei(QString::fromLatin1(name), kLevelSatz);
         datei.positioniere(s - 1);
         datei.schreibeText(QString(50, QLatin1Char('0')));
         datei.schliesse();

@@ -10,7 +10,8 @@ public:
     static TForm5& instanz();
 
     QPushButton* Button1;
-    // Empties slot s in every file it has a share of and frees it in the register.
+    // Empties slot s in the result and level files; first checks that every file
+    // it writes, the register too, is there at full size (else throws, writing nothing).
     static void nutzerLoeschen(int slot);
 
 protected:

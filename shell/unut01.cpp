@@ -5,6 +5,7 @@
 #include "platform/schriften.h"
 #include "shell/nutzerregister.h"
 
+#include <QCollator>
 #include <algorithm>
 
 Tnut01& Tnut01::instanz()
@@ -47,10 +48,13 @@ void Tnut01::FormShow()
 void Tnut01::fuellen()
 {
     QStringList zeilen = nutzerliste;
-    if (m_sortiert)
-        std::stable_sort(zeilen.begin(), zeilen.end(), [](const QString& a, const QString& b) {
-            return QString::compare(a, b, Qt::CaseInsensitive) < 0;
-        });
+    if (m_sortiert) {
+        // alphabetical as a German reader expects it: case does not count, "Ä" goes with "A"
+        QCollator ordnung{QLocale(QLocale::German, QLocale::Germany)};
+        ordnung.setCaseSensitivity(Qt::CaseInsensitive);
+        std::stable_sort(zeilen.begin(), zeilen.end(),
+                         [&](const QString& a, const QString& b) { return ordnung.compare(a, b) < 0; });
+    }
     lst1nut01->clear();
     lst1nut01->addItems(zeilen);
     lst1nut01->setCurrentRow(0);

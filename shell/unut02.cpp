@@ -41,17 +41,27 @@ Tnut02::Tnut02()
 
 void Tnut02::FormActivate()
 {
+    m_enterGedrueckt = false;
     Panel1->move((width() - Panel1->width()) / 2, Panel1->y());
     edi1nut02->setFocus();
 }
 
 bool Tnut02::eventFilter(QObject* ziel, QEvent* e)
 {
-    // the field judges on the release of Enter
-    if (ziel == edi1nut02 && e->type() == QEvent::KeyRelease
-        && taste::code(static_cast<QKeyEvent*>(e)) == taste::kEnter && !static_cast<QKeyEvent*>(e)->isAutoRepeat()) {
-        schuetze([this] { eintragen(); });
-        return true;
+    // The field judges on the release of Enter, but only of an Enter pressed in
+    // it: the release of the Enter that opened the window from the menu does not
+    // enter what was left in the field.
+    if (ziel == edi1nut02 && (e->type() == QEvent::KeyPress || e->type() == QEvent::KeyRelease)) {
+        auto* k = static_cast<QKeyEvent*>(e);
+        if (taste::code(k) == taste::kEnter && !k->isAutoRepeat()) {
+            if (e->type() == QEvent::KeyPress) {
+                m_enterGedrueckt = true;
+            } else if (m_enterGedrueckt) {
+                m_enterGedrueckt = false;
+                schuetze([this] { eintragen(); });
+                return true;
+            }
+        }
     }
     return Form::eventFilter(ziel, e);
 }
@@ -62,6 +72,13 @@ void Tnut02::eintragen()
     edi1nut02->setText(name);
     if (name.isEmpty())
         return;
+    // a name beginning with "--" would count as a free slot and be overwritten
+    if (nutzerregister::frei(name)) {
+        dialog::zeige(QStringLiteral("ungültige Eingabe!"));
+        edi1nut02->clear();
+        close();
+        return;
+    }
     QStringList plaetze = nutzerregister::lies();
     bool vorhanden = false;
     for (const QString& s : plaetze)

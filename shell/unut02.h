@@ -24,4 +24,5 @@ protected:
 
 private:
     Tnut02();
+    bool m_enterGedrueckt = false;  // an Enter was pressed in the field and not yet released
 };

@@ -32,9 +32,9 @@ TPasswordDlg::TPasswordDlg()
     CancelBtn = new QPushButton(QStringLiteral("Cancel"), this);
     CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
     CancelBtn->setGeometry(144, 67, 75, 25);
-    CancelBtn->setAutoDefault(false);
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
-    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);  // Esc rejects as well
+    // Esc rejects as well; Enter on the focused Cancel cancels, in the field it means OK
+    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 bool TPasswordDlg::pruefe()

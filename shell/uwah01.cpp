@@ -20,6 +20,7 @@ Twah01::Twah01()
 
 void Twah01::FormActivate()
 {
+    m_namen.clear();  // what an earlier showing read is no choice now
     m_namen = nutzerregister::lies();
     aufbau(m_namen);
     rahmen(0, 0);
@@ -29,7 +30,8 @@ void Twah01::check(int spalte, int zeile)
 {
     const int slot = (spalte - 1) * 10 + zeile;
     nutzer = slot;
-    nutzername = m_namen.value(slot - 1);
+    // a register that could not be read offers no user to choose
+    nutzername = m_namen.value(slot - 1, nutzerregister::kFrei);
     if (nutzername != nutzerregister::kFrei) {
         dialog::zeige(QStringLiteral("Der gewählte Nutzer heißt ") + nutzername + QStringLiteral("."));
         hauptfenstertitelSetzen();

@@ -323,7 +323,9 @@ void TestAnsichten::dat02Plaetze()
     QList<highscore::Platz> liste = {{QStringLiteral("Eva"), QStringLiteral("345,67"), QStringLiteral("07.03.26")},
                                      {QStringLiteral("Otto"), QString(), QString()},
                                      {QStringLiteral("Anna"), QStringLiteral(" 12 "), QStringLiteral("01.02.2026")},
-                                     {QStringLiteral("Max Mustermann Lang"), QStringLiteral("1234,5"), QStringLiteral("1.2.26")}};
+                                     {QStringLiteral("Max Mustermann Lang"), QStringLiteral("1234,5"), QStringLiteral("1.2.26")},
+                                     {QStringLiteral("Punkt"), QStringLiteral("77.5"), QStringLiteral("07.03.26")},
+                                     {QStringLiteral("Kaputt"), QStringLiteral("7x"), QStringLiteral("07.03.26")}};
     while (liste.size() < 15)
         liste << highscore::Platz{QStringLiteral("offen"), QStringLiteral("0"), QStringLiteral("01.01.26")};
     setzePlaetze(5, liste);  // "Grundre. II"
@@ -341,6 +343,9 @@ void TestAnsichten::dat02Plaetze()
     QCOMPARE(z[1], QStringLiteral("Otto                   0.00            "));
     QCOMPARE(z[2], QStringLiteral("Anna                  12.00  01.02.26"));
     QCOMPARE(z[3], QStringLiteral("Max Mustermann Lang 1234.50  1.2.26"));
+    // a point reads as well; an odd text shows as 0 (and can be deleted here)
+    QCOMPARE(z[4], QStringLiteral("Punkt                 77.50  07.03.26"));
+    QCOMPARE(z[5], QStringLiteral("Kaputt                 0.00  07.03.26"));
     QCOMPARE(z[14], QStringLiteral("offen                  0.00  01.01.26"));
     // viewing writes nothing
     QCOMPARE(plaetze(5).at(1).punkte, QString());

@@ -70,7 +70,10 @@ private slots:
     void prozentUndRekord();
     void meldefenster();
     void rahmenUeberMitternacht();
+    void rahmenFehlendeDatei_data();
     void rahmenFehlendeDatei();
+    void punkttexteMitKommaOderPunkt();
+    void druckFehlgeschlagen();
     void druckenMehrereSeiten();
     void regeltexte();
 
@@ -82,6 +85,7 @@ private:
 void TestErgebnisse::init()
 {
     m_ordner = std::make_unique<Arbeitsordner>();
+    m_uhr = Testuhr();
     uhr::setzeQuelle(&m_uhr);
     nutzer = 7;
     nutzername = QStringLiteral("Eva");
@@ -268,17 +272,81 @@ void TestErgebnisse::rahmenUeberMitternacht()
     QCOMPARE(TForm4::instanz().zeilen().size(), 2);
 }
 
+void TestErgebnisse::rahmenFehlendeDatei_data()
+{
+    QTest::addColumn<QString>("datei");
+    QTest::addColumn<int>("saetze");  // records left in the file, -1 removed
+    QTest::addColumn<QString>("fehler");
+    QTest::newRow("Ergebnisdatei fehlt") << "xbaserg2.dat" << -1 << "Datei nicht gefunden";
+    QTest::newRow("Ergebnisdatei kurz") << "xbaserg2.dat" << 1000 << "Versuch hinter dem Dateiende zu lesen";
+    QTest::newRow("Highscoredatei fehlt") << "xbashigh.dat" << -1 << "Datei nicht gefunden";
+    QTest::newRow("Highscoredatei kurz") << "xbashigh.dat" << 300 << "Versuch hinter dem Dateiende zu lesen";
+}
+
 void TestErgebnisse::rahmenFehlendeDatei()
 {
-    QFile::remove(m_ordner->pfad(QStringLiteral("xbaserg2.dat")));
+    QFETCH(QString, datei);
+    QFETCH(int, saetze);
+    QFETCH(QString, fehler);
+    const bool ergebnisdatei = datei.startsWith(QLatin1String("xbaserg"));
+    const int groesse = ergebnisdatei ? ergebnis::kSatzgroesse : highscore::kSatzgroesse;
+    if (saetze < 0)
+        QFile::remove(m_ordner->pfad(datei));
+    else
+        m_ordner->schreibe(datei, m_ordner->lies(datei).left(saetze * groesse));
+    const QByteArray vorher = saetze < 0 ? QByteArray() : m_ordner->lies(datei);
     dialog::Skript skript;
+    QWidget fenster;
+    fenster.show();
     Uebungslauf lauf;
     lauf.starte(10);
-    schuetze([&] { lauf.beende(nullptr, 40, 250.0f); });
-    QCOMPARE(skript.texte, QStringList{QStringLiteral("Datei nicht gefunden")});
-    // the highscore entry did not take place
-    QCOMPARE(platz(40, 1).name, QStringLiteral("offen"));
-    QCOMPARE(TForm4::instanz().zeilen().size(), 1);
+    lauf.beende(&fenster, 40, 250.0f);  // "Worthöhle", block 25, user 7
+    // the error is shown, and the end of the run goes on
+    QCOMPARE(skript.texte, QStringList{fehler});
+    QVERIFY(!fenster.isVisible());
+    QCOMPARE(ungedruckt, std::uint8_t(1));
+    if (saetze >= 0)
+        QCOMPARE(m_ordner->lies(datei), vorher);  // a short file is not written
+    if (ergebnisdatei)
+        QCOMPARE(platz(40, 1).name, QStringLiteral("Eva"));  // the highscore entry took place
+    else
+        QCOMPARE(ergebnissatz(*m_ordner, 2, 3 * 400 + 6 * 10 + 9), QStringLiteral("07.03.2026   250"));
+    // the line is on the sheet; what could not be read counts as no earlier result
+    const QStringList z = TForm4::instanz().zeilen();
+    QCOMPARE(z.size(), 2);
+    QCOMPARE(z[1].left(22), QStringLiteral("  Worthöhle           "));
+    QCOMPARE(z[1].mid(22), QStringLiteral(" 250.00     0.00     +         0.00   100"));
+}
+
+void TestErgebnisse::punkttexteMitKommaOderPunkt()
+{
+    // an earlier result and a best written with a point, and an odd place
+    {
+        Satzdatei d(ergebnis::dateiname(0), ergebnis::kSatzgroesse);
+        d.positioniere(2 * 400 + 6 * 10 + 9);
+        d.schreibeText(QStringLiteral("01.03.2026   150.5"));
+    }
+    {
+        Satzdatei d(highscore::kDatei, highscore::kSatzgroesse);
+        d.positioniere(highscore::block(15) * 15);
+        d.schreibe(highscore::alsSatz({QStringLiteral("Otto"), QStringLiteral("200.75"), QStringLiteral("01.01.26")}));
+        d.schreibe(highscore::alsSatz({QStringLiteral("Kaputt"), QStringLiteral("x1y"), QStringLiteral("01.01.26")}));
+    }
+    dialog::Skript skript;
+    ergein(7, 15, 100.0f);
+    highein(15, 100.0f);
+    QVERIFY(skript.texte.isEmpty());
+    const QString l = TForm4::instanz().zeilen().last();
+    QCOMPARE(l.mid(22), QStringLiteral(" 100.00   150.50     -       200.75    50"));
+    // the odd place counts as 0: the run goes above it
+    QCOMPARE(platz(15, 2).name, QStringLiteral("Eva"));
+    QCOMPARE(platz(15, 3).name, QStringLiteral("Kaputt"));
+
+    const QList<std::pair<QString, double>> faelle = {
+        {QStringLiteral("234,559"), 234.559}, {QStringLiteral("234.559"), 234.559}, {QStringLiteral(" 2 "), 2.0},
+        {QStringLiteral("abc"), 0.0},         {QStringLiteral("1,5,3"), 0.0},       {QString(), 0.0}};
+    for (const auto& [text, wert] : faelle)
+        QCOMPARE(ergebnis::punktwert(text), wert);
 }
 
 void TestErgebnisse::druckenMehrereSeiten()
@@ -329,6 +397,22 @@ void TestErgebnisse::regeltexte()
     QCOMPARE(regelzeilen(34).at(3), QStringLiteral("Sie erhalten 100 Startpunkte! Für jede richtig gelöste Aufgabe"));
     // lists not shared are different from one another
     QCOMPARE(regelzeilen(61) == regelzeilen(62), false);
+}
+
+void TestErgebnisse::druckFehlgeschlagen()
+{
+    auto& f = TForm4::instanz();
+    f.zeileHinzufuegen(QStringLiteral("  Zeile"));
+    ungedruckt = 1;
+    // a job that cannot be started: the sheet still counts as unprinted
+    Druckauftrag::setzeZieldatei(m_ordner->pfad(QStringLiteral("fehlt/blatt.pdf")));
+    dialog::Skript skript;
+    f.show();
+    QTest::mouseClick(f.Button2, Qt::LeftButton);
+    Druckauftrag::setzeZieldatei({});
+    f.hide();
+    QCOMPARE(skript.texte.size(), 1);
+    QCOMPARE(ungedruckt, std::uint8_t(1));
 }
 
 int main(int argc, char** argv)

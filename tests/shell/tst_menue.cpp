@@ -306,19 +306,23 @@ void TestMenue::regelnAllerProgramme()
 void TestMenue::passwort_data()
 {
     QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("ok");
+    QTest::addColumn<QList<int>>("tasten");
     QTest::addColumn<bool>("erwartet");
-    QTest::newRow("richtig mit Enter") << "tarsk" << true << true;
-    QTest::newRow("gross") << "TARSK" << true << false;
-    QTest::newRow("mehr") << "tarsk1" << true << false;
-    QTest::newRow("leer") << "" << true << false;
-    QTest::newRow("richtig, abgebrochen") << "tarsk" << false << false;
+    const QList<int> enter{Qt::Key_Return};
+    QTest::newRow("richtig mit Enter") << "tarsk" << enter << true;
+    QTest::newRow("gross") << "TARSK" << enter << false;
+    QTest::newRow("mehr") << "tarsk1" << enter << false;
+    QTest::newRow("leer") << "" << enter << false;
+    QTest::newRow("richtig, abgebrochen") << "tarsk" << QList<int>{Qt::Key_Escape} << false;
+    QTest::newRow("richtig, OK mit Tab") << "tarsk" << QList<int>{Qt::Key_Tab, Qt::Key_Space} << true;
+    // Enter on the focused Cancel button cancels
+    QTest::newRow("richtig, Enter auf Cancel") << "tarsk" << QList<int>{Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Return} << false;
 }
 
 void TestMenue::passwort()
 {
     QFETCH(QString, text);
-    QFETCH(bool, ok);
+    QFETCH(QList<int>, tasten);
     QFETCH(bool, erwartet);
     TPasswordDlg& d = TPasswordDlg::instanz();
     QCOMPARE(d.windowTitle(), QStringLiteral("Password Dialog"));
@@ -327,7 +331,8 @@ void TestMenue::passwort()
     ModalWaechter w([&](QWidget*) {
         leerBeimZeigen = d.Password->text().isEmpty();
         tippe(d.Password, text);
-        QTest::keyClick(d.Password, ok ? Qt::Key_Return : Qt::Key_Escape);
+        for (int t : tasten)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(t));
     });
     QCOMPARE(d.pruefe(), erwartet);
     QVERIFY(leerBeimZeigen);

@@ -55,6 +55,7 @@ private slots:
     void eintragenHoechstens18();
     void waehlenMitMausUndTasten();
     void waehlenLeererPlatz();
+    void waehlenOhneRegister();
     void rasterTrefferNurInDenBaendern_data();
     void rasterTrefferNurInDenBaendern();
     void anzeigenUndSortieren();
@@ -62,7 +63,10 @@ private slots:
     void loeschenVerweigert();
     void loeschenLeertAlleDateien();
     void loeschenFragtNachJedemKlick();
+    void loeschenAbgebrochenLaesstRegister_data();
     void loeschenAbgebrochenLaesstRegister();
+    void eintragenUngueltig();
+    void eintragenNurNachEigenemEnter();
 
 private:
     std::unique_ptr<Arbeitsordner> m_ordner;
@@ -196,6 +200,25 @@ void TestNutzer::waehlenLeererPlatz()
     QCOMPARE(TForm4::instanz().zeilen().size(), 2);                                   // unchanged
 }
 
+void TestNutzer::waehlenOhneRegister()
+{
+    setzeRegister({QStringLiteral("Anna")});
+    Twah01& w = Twah01::instanz();
+    w.show();  // read once, as before
+    w.hide();
+    QFile::remove(m_ordner->pfad(QStringLiteral("xbasan.dat")));
+    nutzer = 0;
+    dialog::Skript skript;
+    w.show();
+    QCOMPARE(skript.texte, QStringList{QStringLiteral("Datei nicht gefunden")});
+    // nothing read, nothing to choose: no user, no message, captions unchanged
+    QTest::mouseClick(&w, Qt::LeftButton, {}, mitte(1, 1));
+    QCOMPARE(skript.texte.size(), 1);
+    QCOMPARE(nutzer, 0);
+    QCOMPARE(m_haupt->windowTitle(), QStringLiteral("VELMORA 6.03    NUTZER: ----"));
+    QVERIFY(!w.isVisible());
+}
+
 void TestNutzer::rasterTrefferNurInDenBaendern_data()
 {
     QTest::addColumn<int>("x");
@@ -221,7 +244,7 @@ void TestNutzer::rasterTrefferNurInDenBaendern()
 
 void TestNutzer::anzeigenUndSortieren()
 {
-    setzeRegister({QStringLiteral("otto"), QStringLiteral("Anna"), QStringLiteral("bert")});
+    setzeRegister({QStringLiteral("otto"), QStringLiteral("Anna"), QStringLiteral("Ärger"), QStringLiteral("bert")});
     dialog::Skript skript;
     Tnut01& f = Tnut01::instanz();
     f.show();
@@ -231,7 +254,8 @@ void TestNutzer::anzeigenUndSortieren()
     QTest::mouseClick(f.Button1, Qt::LeftButton);
     QCOMPARE(skript.texte, QStringList{QStringLiteral("Bei weniger als 40 Nutzern stehen die Einträge am Ende der Liste!")});
     QCOMPARE(f.lst1nut01->item(0)->text(), QStringLiteral("-----"));
-    QCOMPARE(f.lst1nut01->item(37)->text(), QStringLiteral("Anna"));
+    QCOMPARE(f.lst1nut01->item(36)->text(), QStringLiteral("Anna"));
+    QCOMPARE(f.lst1nut01->item(37)->text(), QStringLiteral("Ärger"));  // "Ä" goes with "A"
     QCOMPARE(f.lst1nut01->item(38)->text(), QStringLiteral("bert"));
     QCOMPARE(f.lst1nut01->item(39)->text(), QStringLiteral("otto"));
     f.hide();
@@ -334,10 +358,37 @@ void TestNutzer::loeschenFragtNachJedemKlick()
     QVERIFY(!f.isVisible());
 }
 
+void TestNutzer::loeschenAbgebrochenLaesstRegister_data()
+{
+    QTest::addColumn<QString>("datei");
+    QTest::addColumn<int>("bytes");  // left in the file, -1 removed
+    QTest::addColumn<QString>("fehler");
+    QTest::newRow("Ergebnisdatei fehlt") << "xbaserg5.dat" << -1 << "Datei nicht gefunden";
+    QTest::newRow("letzte Ergebnisdatei kurz") << "xbaserg9.dat" << 92379 << "Versuch hinter dem Dateiende zu lesen";
+    QTest::newRow("letzte Leveldatei fehlt") << "rangier.dat" << -1 << "Datei nicht gefunden";
+    QTest::newRow("Leveldatei kurz") << "springer.dat" << 51 << "Versuch hinter dem Dateiende zu lesen";
+}
+
 void TestNutzer::loeschenAbgebrochenLaesstRegister()
 {
+    QFETCH(QString, datei);
+    QFETCH(int, bytes);
+    QFETCH(QString, fehler);
     setzeRegister({QStringLiteral("Anna"), QStringLiteral("Bert")});
-    QFile::remove(m_ordner->pfad(QStringLiteral("xbaserg5.dat")));
+    ergein(2, 13, 100.0f);
+    {
+        Satzdatei d(QStringLiteral("robbier.dat"), 51);
+        d.positioniere(1);
+        d.schreibeText(QStringLiteral("1").repeated(50));
+    }
+    if (bytes < 0)
+        QFile::remove(m_ordner->pfad(datei));
+    else
+        m_ordner->schreibe(datei, m_ordner->lies(datei).left(bytes));
+    const QStringList dateien = QDir(m_ordner->pfad(QString())).entryList({QStringLiteral("*.dat")}, QDir::Files);
+    QMap<QString, QByteArray> vorher;
+    for (const QString& d : dateien)
+        vorher[d] = m_ordner->lies(d);
     dialog::Skript skript;
     skript.antworten = {dialog::Knopf::Nein};
     TForm5& f = TForm5::instanz();
@@ -345,8 +396,43 @@ void TestNutzer::loeschenAbgebrochenLaesstRegister()
     QTest::mouseClick(f.Button1, Qt::LeftButton);
     QTest::keyClick(&f, Qt::Key_Down);
     QTest::keyClick(&f, Qt::Key_Return);
-    QCOMPARE(skript.texte.first(), QStringLiteral("Datei nicht gefunden"));
+    QCOMPARE(skript.texte.first(), fehler);
+    // checked before anything is written: no file has changed
+    for (const QString& d : dateien)
+        QVERIFY2(m_ordner->lies(d) == vorher[d], qPrintable(d));
     QCOMPARE(register_().at(1), QStringLiteral("Bert"));
+}
+
+void TestNutzer::eintragenUngueltig()
+{
+    setzeRegister({QStringLiteral("Anna")});
+    const QByteArray vorher = m_ordner->lies(QStringLiteral("xbasan.dat"));
+    dialog::Skript skript;
+    eintragenPerTastatur(QStringLiteral(" --Otto"));
+    QCOMPARE(skript.texte, QStringList{QStringLiteral("ungültige Eingabe!")});
+    QCOMPARE(m_ordner->lies(QStringLiteral("xbasan.dat")), vorher);
+    QCOMPARE(nutzer, 0);
+    QVERIFY(!Tnut02::instanz().isVisible());
+    QVERIFY(Tnut02::instanz().edi1nut02->text().isEmpty());
+}
+
+void TestNutzer::eintragenNurNachEigenemEnter()
+{
+    // a name left in the field when the window was closed, then the window is
+    // opened again by an Enter whose release reaches the field
+    dialog::Skript skript;
+    Tnut02& f = Tnut02::instanz();
+    f.show();
+    tippe(f.edi1nut02, QStringLiteral("Rest"));
+    f.hide();
+    f.show();
+    QTest::keyRelease(f.edi1nut02, Qt::Key_Return);
+    QVERIFY(skript.texte.isEmpty());
+    QVERIFY(f.isVisible());
+    QCOMPARE(register_().at(0), nutzerregister::kFrei);
+    QTest::keyClick(f.edi1nut02, Qt::Key_Return);
+    QCOMPARE(skript.texte, QStringList{QStringLiteral("Der Nutzer wurde eingetragen!")});
+    QCOMPARE(register_().at(0), QStringLiteral("Rest"));
 }
 
 int main(int argc, char** argv)
