@@ -21,8 +21,26 @@ Anwendung::Anwendung(int& argc, char** argv) : QApplication(argc, argv)
 bool Anwendung::notify(QObject* empfaenger, QEvent* e)
 {
     try {
-        if (e->type() == QEvent::KeyPress && Form::tastenvorschau(empfaenger, static_cast<QKeyEvent*>(e)))
-            return true;
+        if (e->type() == QEvent::KeyPress || e->type() == QEvent::KeyRelease) {
+            auto* k = static_cast<QKeyEvent*>(e);
+            auto* w = qobject_cast<QWidget*>(empfaenger);
+            QWidget* fenster = w ? w->window() : nullptr;
+            if (e->type() == QEvent::KeyPress) {
+                if (!k->isAutoRepeat())
+                    m_gedrueckt[k->key()] = fenster;
+                if (Form::tastenvorschau(empfaenger, k))
+                    return true;
+            } else if (!k->isAutoRepeat()) {
+                // The release of a key pressed in another window (Enter that closed
+                // the window before) must not act here: handlers judge on release.
+                const auto it = m_gedrueckt.find(k->key());
+                const bool fremd = it != m_gedrueckt.end() && it.value() != fenster;
+                if (it != m_gedrueckt.end())
+                    m_gedrueckt.erase(it);
+                if (fremd)
+                    return true;
+            }
+        }
         return QApplication::notify(empfaenger, e);
     } catch (const std::exception& fehler) {
         zeigeFehler(fehler);

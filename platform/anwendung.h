@@ -3,12 +3,17 @@
 // conversion error thrown in a handler is shown as a message box with its German
 // text; the handler is abandoned and the program goes on.
 #include <QApplication>
+#include <QHash>
 #include <functional>
 
 class Anwendung : public QApplication {
 public:
     Anwendung(int& argc, char** argv);
     bool notify(QObject* empfaenger, QEvent* e) override;
+
+private:
+    // The window that saw the press of each key: a release belongs only there.
+    QHash<int, QWidget*> m_gedrueckt;
 };
 
 // Runs a handler and shows any error it throws in the error box. Every handler

@@ -5,6 +5,7 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -60,7 +61,9 @@ void Druckauftrag::neueSeite() { m_drucker->newPage(); }
 
 void Druckauftrag::beenden()
 {
-    m_maler->end();
+    // a job that could not be finished (spooler gone, disk full) is an error
+    if (!m_maler->end() || (!m_datei.isEmpty() && !QFileInfo(m_datei).size()))
+        throw VelmoraFehler(QStringLiteral("Der Ausdruck konnte nicht beendet werden."));
     g_letzte = m_datei;
     if (!m_datei.isEmpty() && g_zieldatei.isEmpty())
         dialog::zeige(QStringLiteral("Kein Drucker eingerichtet. Der Ausdruck wurde in der Datei %1 gespeichert.")

@@ -58,6 +58,7 @@ class TestPlatform : public QObject {
 private slots:
     void fensterMaximiertUndHaken();
     void tastenvorschau();
+    void tasteLosNurImFensterDesDrucks();
     void fehlerboxLaesstProgrammWeiterlaufen();
     void fehlerImEreignisWirdGezeigt();
     void leinwandBleibt();
@@ -101,6 +102,37 @@ void TestPlatform::tastenvorschau()
     // Esc does not close a window by itself
     QTest::keyClick(f.feld, Qt::Key_Escape);
     QVERIFY(f.isVisible());
+}
+
+namespace {
+// Counts the releases of Enter that reach a field.
+class Loszaehler : public QObject {
+public:
+    int los = 0;
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::KeyRelease && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Return)
+            ++los;
+        return false;
+    }
+};
+}
+
+void TestPlatform::tasteLosNurImFensterDesDrucks()
+{
+    // Enter pressed in one window closes it; its release reaches the next
+    // window's field and must not act there.
+    Probefenster erstes, zweites;
+    Loszaehler zaehler;
+    zweites.feld->installEventFilter(&zaehler);
+    erstes.show();
+    QTest::keyPress(erstes.feld, Qt::Key_Return);
+    erstes.hide();
+    zweites.show();
+    QTest::keyRelease(zweites.feld, Qt::Key_Return);
+    QCOMPARE(zaehler.los, 0);
+    QTest::keyClick(zweites.feld, Qt::Key_Return);  // pressed and released here
+    QCOMPARE(zaehler.los, 1);
 }
 
 void TestPlatform::fehlerboxLaesstProgrammWeiterlaufen()
