@@ -127,8 +127,9 @@ void Fallfenster::Timer1Timer()
         explicit Sperre(bool& f) : b(f) { b = true; }
         ~Sperre() { b = false; }
     } sperre(m_imTakt);
+    const bool warEnde = m_spiel->ende;
     m_spiel->takt();
-    if (m_spiel->ende) {
+    if (m_spiel->ende && (warEnde || !m_art.endeImFolgetakt)) {
         beenden();
         return;
     }
@@ -170,7 +171,7 @@ void Fallfenster::malen()
     const QColor rand = m_farben.front();
     QRect geaendert;
     for (int x = Fallbrett::kLinks; x <= Fallbrett::kRechts; ++x)
-        for (int y = Fallbrett::kOben; y <= Fallbrett::kUnten; ++y) {
+        for (int y = m_art.ersteZeile; y <= Fallbrett::kUnten; ++y) {
             const int w = m_spiel->anzeige(x, y);
             int& gemalt = m_gemalt[stelle(x, y)];
             if (w == gemalt)

@@ -18,6 +18,8 @@ struct Fallart {
     QString zaehlerText;  // "Reihen: " or "Blöcke: "
     std::vector<QColor> farben;  // of the cell values 1, 2, ...; 0 is the button face
     bool meldefenster;           // the end in the message window, not a plain message box
+    int ersteZeile;              // the top row of the field that the board image shows
+    bool endeImFolgetakt;        // a blocked piece stays in view until the next tick ends the game
 };
 
 class Fallfenster : public Form {

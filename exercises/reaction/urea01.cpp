@@ -6,10 +6,11 @@
 namespace {
 Fallart tetris()
 {
-    // One colour per type; the game ends in a plain message box.
+    // One colour per type; the game ends in a plain message box in the tick whose
+    // spawn is blocked.
     return {QStringLiteral("Tetris"), 61, QStringLiteral("Label1"), QStringLiteral("Reihen: "),
             {farbe::kastanie, farbe::gruen, farbe::marine, farbe::schwarz, farbe::rot, farbe::fuchsia, farbe::petrol},
-            false};
+            false, Fallbrett::kOben, false};
 }
 }
 

@@ -38,6 +38,7 @@ private slots:
     void stufen();
     void stufeInEinerLandung_data();
     void stufeInEinerLandung();
+    void spielende_data();
     void spielende();
 
 private:
@@ -186,8 +187,12 @@ void TestTatris::lauf()
     if (senkrecht) {
         tippeTaste(m_fenster.get(), Qt::Key_Up);  // upright: (4,0) over (4,1)
         QCOMPARE(zellen(spiel().stein), (QList<QPoint>{{4, 0}, {4, 1}, {4, 1}}));
-        QCOMPARE(zellfarbe(*m_fenster, 4, 0), farbe::rot);
+        QCOMPARE(zellfarbe(*m_fenster, 4, 0), farbe::buttonFace());  // row 0 is never shown
+        QCOMPARE(zellfarbe(*m_fenster, 4, 1), farbe::rot);
         QCOMPARE(zellfarbe(*m_fenster, 3, 1), farbe::buttonFace());
+        m_fenster->Timer1Timer();  // one row down, both cells in view
+        QCOMPARE(zellfarbe(*m_fenster, 4, 1), farbe::rot);
+        QCOMPARE(zellfarbe(*m_fenster, 4, 2), farbe::rot);
     }
     tippeTaste(m_fenster.get(), Qt::Key_Down);
     m_fenster->Timer1Timer();
@@ -198,7 +203,7 @@ void TestTatris::lauf()
             QCOMPARE(spiel().brett.wert(x, y), 0);
             QCOMPARE(zellfarbe(*m_fenster, x, y), farbe::buttonFace());
         }
-    QCOMPARE(m_fenster->label2->text(), QStringLiteral("Punkte: %1").arg(senkrecht ? 1110 : 1112));
+    QCOMPARE(m_fenster->label2->text(), QStringLiteral("Punkte: %1").arg(senkrecht ? 1109 : 1112));
 }
 
 void TestTatris::fuenfInEinerReihe()
@@ -335,16 +340,25 @@ void TestTatris::stufeInEinerLandung()
     QCOMPARE(spiel().stein.bloecke[0].wert, farben);
 }
 
+void TestTatris::spielende_data()
+{
+    QTest::addColumn<bool>("escape");
+    QTest::newRow("nächster Takt") << false;
+    QTest::newRow("Esc vor dem nächsten Takt") << true;
+}
+
+// The blocked piece shows over the stack until the next tick ends the game.
 void TestTatris::spielende()
 {
-    const QByteArray vorher = m_ordner->lies(QStringLiteral("xbaserg4.dat"));
+    QFETCH(bool, escape);
+    const QByteArray ergebnisse = m_ordner->lies(QStringLiteral("xbaserg4.dat"));
+    const QByteArray bestenliste = m_ordner->lies(highscore::kDatei);
     starte();
     neuerStein(1, R, B, B);
     tippeTaste(m_fenster.get(), Qt::Key_Down);  // 12 points
     m_fenster->Timer1Timer();
     setze({{4, 1}}, G);  // the next piece finds a cell taken
-    // while the message window is up, the blocked piece shows over the stack
-    // a tick or a key that comes in meanwhile changes nothing
+    // a tick or a key that comes in while the message window is up changes nothing
     QList<QColor> gezeigt;
     bool timerAus = false;
     int meldungen = 0;
@@ -358,6 +372,26 @@ void TestTatris::spielende()
     });
     neuerStein(1, B, R, R);
     QVERIFY(spiel().ende);
+    QCOMPARE(meldungen, 0);
+    QVERIFY(m_fenster->isVisible());
+    QVERIFY(m_fenster->Timer1->isActive());
+    QCOMPARE(zellfarbe(*m_fenster, 3, 1), farbe::blau);
+    QCOMPARE(zellfarbe(*m_fenster, 4, 1), farbe::rot);
+    tippeTasten(m_fenster.get(), QStringLiteral("DLU"));  // the game is over: keys do nothing
+    QCOMPARE(zellen(spiel().stein), (QList<QPoint>{{3, 1}, {4, 1}, {4, 1}}));
+    QCOMPARE(m_fenster->label2->text(), QStringLiteral("Punkte: 1012"));
+    if (escape) {
+        tippeTaste(m_fenster.get(), Qt::Key_Escape);
+        QVERIFY(!m_fenster->isVisible());
+        QVERIFY(!m_fenster->Timer1->isActive());
+        m_fenster->Timer1Timer();
+        QCOMPARE(meldungen, 0);
+        QVERIFY(meldung.isEmpty());
+        QCOMPARE(m_ordner->lies(QStringLiteral("xbaserg4.dat")), ergebnisse);
+        QCOMPARE(m_ordner->lies(highscore::kDatei), bestenliste);
+        return;
+    }
+    m_fenster->Timer1Timer();
     QCOMPARE(meldungen, 1);
     QCOMPARE(gezeigt, (QList<QColor>{farbe::blau, farbe::rot}));
     QVERIFY(timerAus);
@@ -366,10 +400,12 @@ void TestTatris::spielende()
     QVERIFY(!m_fenster->Timer1->isActive());
     QCOMPARE(meldung, QStringLiteral("Sie haben 1012 Punkte erreicht!"));
     QCOMPARE(letztesErgebnis(62, 3), QStringLiteral("07.03.2026   1012"));
-    QVERIFY(m_ordner->lies(QStringLiteral("xbaserg4.dat")) != vorher);
+    QVERIFY(m_ordner->lies(QStringLiteral("xbaserg4.dat")) != ergebnisse);
     Satzdatei d(highscore::kDatei, highscore::kSatzgroesse);
     d.positioniere(highscore::block(62) * highscore::kPlaetze);
     QCOMPARE(highscore::ausSatz(d.lies()).punkte, QStringLiteral("1012"));
+    m_fenster->Timer1Timer();  // a late tick records nothing more
+    QCOMPARE(meldungen, 1);
 }
 
 int main(int argc, char** argv)
