@@ -21,10 +21,12 @@ Anwendung::Anwendung(int& argc, char** argv) : QApplication(argc, argv)
 bool Anwendung::notify(QObject* empfaenger, QEvent* e)
 {
     try {
-        if (e->type() == QEvent::KeyPress || e->type() == QEvent::KeyRelease) {
+        // Keys reach the native window first and then the focused widget; only
+        // the delivery to a widget counts here.
+        auto* w = qobject_cast<QWidget*>(empfaenger);
+        if (w && (e->type() == QEvent::KeyPress || e->type() == QEvent::KeyRelease)) {
             auto* k = static_cast<QKeyEvent*>(e);
-            auto* w = qobject_cast<QWidget*>(empfaenger);
-            QWidget* fenster = w ? w->window() : nullptr;
+            QWidget* fenster = w->window();
             if (e->type() == QEvent::KeyPress) {
                 if (!k->isAutoRepeat())
                     m_gedrueckt[k->key()] = fenster;
