@@ -28,7 +28,7 @@ Tregel::Tregel()
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setReadOnly(true);
     Memo1->setFont(schrift::font(QStringLiteral("Arial"), 19));
-    Memo1->setLineWrapMode(QTextEdit::NoWrap);
+    Memo1->setLineWrapMode(QTextEdit::WidgetWidth);  // centring needs the memo's width
     cmd1 = new QPushButton(QStringLiteral("weiter"), this);
     cmd1->setObjectName(QStringLiteral("cmd1"));
     cmd1->setFont(schrift::font(QStringLiteral("MS Sans Serif"), 19));

@@ -262,6 +262,17 @@ void TestMenue::regelfensterVorDerUebung()
     QCOMPARE(Tregel::instanz().Label1->text(), QStringLiteral("Worthöhle"));
     QCOMPARE(Tregel::instanz().zeilen(), regelzeilen(40));
     QCOMPARE(Tregel::instanz().windowTitle(), QStringLiteral("Regeln"));
+    // the lines stand centred in the memo: none starts at its left margin (4 px)
+    Tregel& r = Tregel::instanz();
+    r.show();
+    const QImage bild = r.Memo1->viewport()->grab().toImage();
+    int links = bild.width();
+    for (int y = 0; y < bild.height(); ++y)
+        for (int x = 0; x < bild.width(); ++x)
+            if (qGray(bild.pixel(x, y)) < 128)
+                links = std::min(links, x);
+    r.hide();
+    QVERIFY2(links > 10 && links < bild.width(), qPrintable(QString::number(links)));
 }
 
 void TestMenue::unbekannteNummerOhneFolgen()
