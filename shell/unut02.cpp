@@ -23,6 +23,7 @@ Tnut02::Tnut02()
     setObjectName(QStringLiteral("nut02"));
     setWindowTitle(QStringLiteral("Nutzer eintragen"));
     setzeMaximiert(true);
+    setzeKeyPreview(true);
     Panel1 = new QFrame(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -44,6 +45,17 @@ void Tnut02::FormActivate()
     m_enterGedrueckt = false;
     Panel1->move((width() - Panel1->width()) / 2, Panel1->y());
     edi1nut02->setFocus();
+}
+
+bool Tnut02::FormShortCut(int taste, QKeyEvent*)
+{
+    // Esc stands in for the caption bar's close box, which the full-screen
+    // window lacks: without it the window could only be left by entering a user.
+    if (taste != taste::kEsc)
+        return false;
+    edi1nut02->clear();
+    close();
+    return true;
 }
 
 bool Tnut02::eventFilter(QObject* ziel, QEvent* e)

@@ -20,6 +20,7 @@ public:
 
 protected:
     void FormActivate() override;
+    bool FormShortCut(int taste, QKeyEvent* e) override;
     bool eventFilter(QObject* ziel, QEvent* e) override;
 
 private:

@@ -67,6 +67,7 @@ private slots:
     void loeschenAbgebrochenLaesstRegister();
     void eintragenUngueltig();
     void eintragenNurNachEigenemEnter();
+    void eintragenMitEscVerlassen();
 
 private:
     std::unique_ptr<Arbeitsordner> m_ordner;
@@ -433,6 +434,27 @@ void TestNutzer::eintragenNurNachEigenemEnter()
     QTest::keyClick(f.edi1nut02, Qt::Key_Return);
     QCOMPARE(skript.texte, QStringList{QStringLiteral("Der Nutzer wurde eingetragen!")});
     QCOMPARE(register_().at(0), QStringLiteral("Rest"));
+}
+
+void TestNutzer::eintragenMitEscVerlassen()
+{
+    // the full-screen window has no close box: Esc leaves it without entering anyone
+    dialog::Skript skript;
+    const QByteArray vorher = m_ordner->lies(QStringLiteral("xbasan.dat"));
+    Tnut02& f = Tnut02::instanz();
+    f.show();
+    tippe(f.edi1nut02, QStringLiteral("Irrtum"));
+    QTest::keyClick(f.edi1nut02, Qt::Key_Escape);
+    QVERIFY(!f.isVisible());
+    QVERIFY(skript.texte.isEmpty());
+    QCOMPARE(m_ordner->lies(QStringLiteral("xbasan.dat")), vorher);
+    QCOMPARE(nutzer, 0);
+    // opened again, the abandoned name is gone and Enter enters nothing
+    f.show();
+    QVERIFY(f.edi1nut02->text().isEmpty());
+    QTest::keyClick(f.edi1nut02, Qt::Key_Return);
+    QVERIFY(skript.texte.isEmpty());
+    QVERIFY(f.isVisible());
 }
 
 int main(int argc, char** argv)
