@@ -4,7 +4,6 @@
 #include "common/zufall.h"
 #include "platform/farben.h"
 #include "platform/anwendung.h"
-#include "platform/farben.h"
 #include "platform/schriften.h"
 #include "platform/tasten.h"
 
