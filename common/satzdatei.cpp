@@ -37,12 +37,13 @@ QByteArray satz(const QString& text, int kapazitaet)
 
 Satzdatei::Satzdatei(const QString& name, int satzgroesse) : m_name(name), m_groesse(satzgroesse)
 {
-    if (name.isEmpty() || name.contains(QLatin1Char('\0')))
+    if (name.isEmpty() || name.contains(QLatin1Char('\0')) || satzgroesse <= 0)
         throw EAFehler(3);
     const QFileInfo info(name);
     if (!info.exists())
         throw EAFehler(2);
-    if (info.isDir())
+    // a folder, a pipe or a device of that name is no data file (a pipe would block)
+    if (!info.isFile())
         throw EAFehler(5);
     QFile f(name);
     if (!f.open(QIODevice::ReadOnly))

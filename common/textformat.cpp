@@ -129,7 +129,10 @@ double strToFloat(const QString& s)
     const int laenge = zahlPrefix(t, QLatin1Char(','), &ziffern);
     if (ziffern == 0 || laenge != t.size())
         throw Konvertierungsfehler::gleitkomma(s);
-    return alsDouble(t, QLatin1Char(','));
+    const double wert = alsDouble(t, QLatin1Char(','));
+    if (!std::isfinite(wert))  // "1E999" is out of range
+        throw Konvertierungsfehler::gleitkomma(s);
+    return wert;
 }
 
 double valPunkt(const QString& s)
@@ -137,7 +140,8 @@ double valPunkt(const QString& s)
     const QString t = s.trimmed();
     int ziffern = 0;
     const int laenge = zahlPrefix(t, QLatin1Char('.'), &ziffern);
-    return laenge == 0 ? 0.0 : alsDouble(t.left(laenge), QLatin1Char('.'));
+    const double wert = laenge == 0 ? 0.0 : alsDouble(t.left(laenge), QLatin1Char('.'));
+    return std::isfinite(wert) ? wert : 0.0;  // "9E99999" in a damaged file
 }
 
 QString grossAZ(const QString& s)

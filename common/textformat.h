@@ -24,7 +24,8 @@ QString ganzzahlText(double wert);
 std::int32_t strToInt(const QString& s);
 double strToFloat(const QString& s);  // decimal comma
 // Reads a number with a point as the only decimal separator, up to the first
-// character that cannot continue it ("105,9" -> 105); nothing readable -> 0.
+// character that cannot continue it ("105,9" -> 105); nothing readable or out of
+// range -> 0.
 double valPunkt(const QString& s);
 
 // Upper case for the letters a to z only; umlauts and ß stay as typed.

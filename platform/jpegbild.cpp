@@ -27,6 +27,11 @@ void beiFehler(j_common_ptr info)
 
 void beiWarnung(j_common_ptr, int) {}
 
+// A header may claim any size up to 65500 x 65500: decode large pictures at a
+// reduced scale and refuse what would still not fit in memory.
+constexpr unsigned kSeite = 4096;
+constexpr unsigned long long kHoechstensPunkte = 4096ull * 4096ull;
+
 [[noreturn]] void scheitern(const QString& datei, const QString& grund)
 {
     throw VelmoraFehler(QStringLiteral("Datei %1 kann nicht geöffnet werden. %2").arg(datei, grund));
@@ -43,16 +48,29 @@ QString dekodiere(const QByteArray& daten, QImage* bild)
     fehler.text[0] = '\0';
     if (setjmp(fehler.sprung)) {
         jpeg_destroy_decompress(&info);
-        return QString::fromLatin1(fehler.text);
+        return QStringLiteral("Die Datei ist kein gültiges JPEG-Bild (%1).").arg(QString::fromLatin1(fehler.text));
     }
     jpeg_create_decompress(&info);
     jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(daten.constData()),
                  static_cast<unsigned long>(daten.size()));
     jpeg_read_header(&info, TRUE);
     info.out_color_space = JCS_RGB;
+    info.scale_num = 1;
+    info.scale_denom = 1;
+    while (info.scale_denom < 8 && (info.image_width / info.scale_denom > kSeite || info.image_height / info.scale_denom > kSeite))
+        info.scale_denom *= 2;
+    jpeg_calc_output_dimensions(&info);
+    if (1ull * info.output_width * info.output_height > kHoechstensPunkte) {
+        jpeg_destroy_decompress(&info);
+        return QStringLiteral("Das Bild ist zu groß.");
+    }
     jpeg_start_decompress(&info);
     *bild = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height),
                    QImage::Format_RGB888);
+    if (bild->isNull()) {
+        jpeg_destroy_decompress(&info);
+        return QStringLiteral("Zu wenig Arbeitsspeicher.");
+    }
     while (info.output_scanline < info.output_height) {
         JSAMPROW zeile = bild->scanLine(static_cast<int>(info.output_scanline));
         jpeg_read_scanlines(&info, &zeile, 1);
@@ -69,7 +87,8 @@ QImage ladeJpeg(const QString& datei)
     QFile f(datei);
     if (!QFileInfo::exists(datei))
         scheitern(datei, QStringLiteral("Das System kann die angegebene Datei nicht finden."));
-    if (!f.open(QIODevice::ReadOnly))
+    // a folder or a pipe of that name is no picture (reading a pipe could block for ever)
+    if (!QFileInfo(datei).isFile() || !f.open(QIODevice::ReadOnly))
         scheitern(datei, QStringLiteral("Zugriff verweigert."));
     const QByteArray daten = f.readAll();
     if (daten.isEmpty())
@@ -77,6 +96,6 @@ QImage ladeJpeg(const QString& datei)
     QImage bild;
     const QString grund = dekodiere(daten, &bild);
     if (!grund.isEmpty())
-        scheitern(datei, QStringLiteral("Die Datei ist kein gültiges JPEG-Bild (%1).").arg(grund));
+        scheitern(datei, grund);
     return bild;
 }

@@ -11,8 +11,11 @@
 #include "tests/support/testumgebung.h"
 
 #include <QFile>
+#include <QLocale>
 #include <QSet>
 #include <QTest>
+
+#include <sys/stat.h>
 
 class TestCommon : public QObject {
     Q_OBJECT
@@ -98,6 +101,7 @@ void TestCommon::satzdateiFehler_data()
     QTest::newRow("kurze Datei") << "kurz.dat" << 1 << "Versuch hinter dem Dateiende zu lesen";
     QTest::newRow("ohne Namen") << "" << 0 << "Ungültiger Dateiname";
     QTest::newRow("Ordner") << "ordner.dat" << 0 << "Zugriff verweigert";
+    QTest::newRow("Pipe") << "pipe.dat" << 0 << "Zugriff verweigert";  // must not block
 }
 
 void TestCommon::satzdateiFehler()
@@ -108,6 +112,7 @@ void TestCommon::satzdateiFehler()
     Arbeitsordner ordner;
     ordner.schreibe(QStringLiteral("kurz.dat"), QByteArray(21 + 10, 'x'));  // one record and a half
     QDir(ordner.pfad(QString())).mkdir(QStringLiteral("ordner.dat"));
+    QCOMPARE(::mkfifo(QFile::encodeName(ordner.pfad(QStringLiteral("pipe.dat"))).constData(), 0600), 0);
     try {
         Satzdatei d(name, 21);
         d.positioniere(satz);
@@ -218,6 +223,7 @@ void TestCommon::konvertierung_data()
     QTest::newRow("float zwei kommas") << "1,2,3" << false << 0.0 << "'1,2,3' ist kein gültiger Gleitkommawert";
     QTest::newRow("float minus allein") << "-" << false << 0.0 << "'-' ist kein gültiger Gleitkommawert";
     QTest::newRow("float text") << "abc" << false << 0.0 << "'abc' ist kein gültiger Gleitkommawert";
+    QTest::newRow("float zu gross") << "1E999" << false << 0.0 << "'1E999' ist kein gültiger Gleitkommawert";
 }
 
 void TestCommon::konvertierung()
@@ -246,6 +252,7 @@ void TestCommon::valPunkt_data()
     QTest::newRow("text") << "abc" << 0.0;
     QTest::newRow("blanks davor") << "  12,7" << 12.0;
     QTest::newRow("exponent") << "2e2x" << 200.0;
+    QTest::newRow("ausser Bereich") << "9E99999" << 0.0;
 }
 
 void TestCommon::valPunkt()
@@ -259,6 +266,13 @@ void TestCommon::datum()
 {
     QCOMPARE(textformat::datum(QDate(2026, 3, 7)), QStringLiteral("07.03.2026"));
     QCOMPARE(textformat::datumKurz(QDate(2026, 12, 31)), QStringLiteral("31.12.26"));
+    // fixed, whatever the machine's locale
+    const QLocale vorher;
+    QLocale::setDefault(QLocale(QLocale::Arabic, QLocale::Egypt));
+    QCOMPARE(textformat::datum(QDate(2026, 3, 7)), QStringLiteral("07.03.2026"));
+    QCOMPARE(textformat::punktFormat72(105.9), QStringLiteral(" 105.90"));
+    QCOMPARE(textformat::gleitText(100.5), QStringLiteral("100,5"));
+    QLocale::setDefault(vorher);
 }
 
 void TestCommon::programmnummern_data()

@@ -65,6 +65,8 @@ ModalWaechter::ModalWaechter(std::function<void(QWidget*)> aktion, int timeoutMs
                     d->reject();
                 else
                     m->close();
+                if (QApplication::activeModalWidget() == m)
+                    m->hide();  // a window that refuses to close must not hang the test
             }
             timer->deleteLater();
             timer->stop();
