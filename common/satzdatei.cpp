@@ -102,6 +102,23 @@ QString Satzdatei::liesText()
 
 void Satzdatei::schreibeText(const QString& text) { schreibe(kurztext::satz(text, m_groesse - 1)); }
 
+QStringList Satzdatei::liesTexte(const QString& name, int satzgroesse, int anzahl)
+{
+    Satzdatei d(name, satzgroesse);
+    QStringList texte;
+    for (int i = 0; i < anzahl; ++i)
+        texte << d.liesText();
+    return texte;
+}
+
+void Satzdatei::schreibeTexte(const QString& name, int satzgroesse, const QStringList& texte)
+{
+    Satzdatei d(name, satzgroesse);
+    for (const QString& t : texte)
+        d.schreibeText(t);
+    d.schliesse();
+}
+
 void Satzdatei::schliesse()
 {
     if (!m_offen)

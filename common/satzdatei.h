@@ -9,6 +9,7 @@
 // never grows or shrinks: reading or writing past its end is error 100.
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 namespace kurztext {
 // The text of the short string at p (length byte, then kapazitaet characters);
@@ -43,6 +44,11 @@ public:
 
     // Saves pending writes; throws EAFehler (5 access refused, 101 disk full).
     void schliesse();
+
+    // The first anzahl records of a file of single short strings, and writing
+    // such records back from record 0.
+    static QStringList liesTexte(const QString& name, int satzgroesse, int anzahl);
+    static void schreibeTexte(const QString& name, int satzgroesse, const QStringList& texte);
 
 private:
     void speichere();

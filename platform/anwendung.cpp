@@ -33,10 +33,11 @@ bool Anwendung::notify(QObject* empfaenger, QEvent* e)
                 if (Form::tastenvorschau(empfaenger, k))
                     return true;
             } else if (!k->isAutoRepeat()) {
-                // The release of a key pressed in another window (Enter that closed
-                // the window before) must not act here: handlers judge on release.
+                // Only the release of a key pressed in this window acts here: handlers
+                // judge on release, and the Enter that closed or opened another
+                // window must not judge in this one.
                 const auto it = m_gedrueckt.find(k->key());
-                const bool fremd = it != m_gedrueckt.end() && it.value() != fenster;
+                const bool fremd = it == m_gedrueckt.end() || it.value() != fenster;
                 if (it != m_gedrueckt.end())
                     m_gedrueckt.erase(it);
                 if (fremd)

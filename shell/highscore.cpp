@@ -25,13 +25,35 @@ QByteArray alsSatz(const Platz& p)
     return kurztext::satz(p.name, 20) + kurztext::satz(p.punkte, 20) + kurztext::satz(p.datum, 20);
 }
 
+Liste liesBlock(int b)
+{
+    Satzdatei datei(kDatei, kSatzgroesse);
+    datei.positioniere(b * kPlaetze);
+    Liste liste;
+    for (Platz& p : liste) {
+        p = ausSatz(datei.lies());
+        if (p.punkte.trimmed().isEmpty())
+            p.punkte = QStringLiteral("0");
+    }
+    return liste;
+}
+
+void schreibeBlock(int b, const Liste& liste)
+{
+    Satzdatei datei(kDatei, kSatzgroesse);
+    datei.positioniere(b * kPlaetze);
+    for (const Platz& p : liste)
+        datei.schreibe(alsSatz(p));
+    datei.schliesse();
+}
+
 }
 
 void highein(int n, float s)
 {
     using namespace highscore;
     const int b = block(n);
-    Platz platz[kPlaetze];
+    Liste platz;
     double wert[kPlaetze] = {};  // places that cannot be read count as empty
 
     QString datum = textformat::datum(uhr::heute());
@@ -41,14 +63,9 @@ void highein(int n, float s)
     // A file error is shown and the line still goes onto the sheet; the list is
     // written only when all fifteen places were read.
     try {
-        Satzdatei datei(kDatei, kSatzgroesse);  // closed on every path when it goes out of scope
-        datei.positioniere(b * kPlaetze);
-        for (int k = 0; k < kPlaetze; ++k) {
-            platz[k] = ausSatz(datei.lies());
-            if (platz[k].punkte.trimmed().isEmpty())
-                platz[k].punkte = QStringLiteral("0");
+        platz = liesBlock(b);  // the file is closed on every path
+        for (int k = 0; k < kPlaetze; ++k)
             wert[k] = ergebnis::punktwert(platz[k].punkte);
-        }
         if (static_cast<double>(s) > wert[kPlaetze - 1]) {
             int p = 0;
             while (wert[p] >= static_cast<double>(s))
@@ -56,11 +73,8 @@ void highein(int n, float s)
             for (int k = kPlaetze - 1; k > p; --k)
                 platz[k] = platz[k - 1];
             platz[p] = {nutzername, textformat::punkteText(s), datum};
-            datei.positioniere(b * kPlaetze);
-            for (const Platz& pl : platz)
-                datei.schreibe(alsSatz(pl));
+            schreibeBlock(b, platz);
         }
-        datei.schliesse();
     } catch (const std::exception& fehler) {
         zeigeFehler(fehler);
     }

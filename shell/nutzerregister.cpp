@@ -8,22 +8,9 @@
 
 namespace nutzerregister {
 
-QStringList lies()
-{
-    Satzdatei d(kDatei, 21);
-    QStringList plaetze;
-    for (int k = 0; k < kSlots; ++k)
-        plaetze << d.liesText();
-    return plaetze;
-}
+QStringList lies() { return Satzdatei::liesTexte(kDatei, 21, kSlots); }
 
-void schreibe(const QStringList& plaetze)
-{
-    Satzdatei d(kDatei, 21);
-    for (const QString& s : plaetze)
-        d.schreibeText(s);
-    d.schliesse();
-}
+void schreibe(const QStringList& plaetze) { Satzdatei::schreibeTexte(kDatei, 21, plaetze); }
 
 bool frei(const QString& slot) { return slot.startsWith(QStringLiteral("--")); }
 

@@ -18,22 +18,9 @@ QString frei() { return QStringLiteral("offen").leftJustified(kNamenlaenge, QLat
 
 bool istFrei(const QString& satz) { return satz.startsWith(QLatin1String("offen")); }
 
-QStringList lies()
-{
-    Satzdatei d(kDatei, kKapazitaet + 1);
-    QStringList saetze;
-    for (int k = 0; k < kPlaene; ++k)
-        saetze << d.liesText();
-    return saetze;
-}
+QStringList lies() { return Satzdatei::liesTexte(kDatei, kKapazitaet + 1, kPlaene); }
 
-void schreibe(const QStringList& saetze)
-{
-    Satzdatei d(kDatei, kKapazitaet + 1);
-    for (const QString& s : saetze)
-        d.schreibeText(s);
-    d.schliesse();
-}
+void schreibe(const QStringList& saetze) { Satzdatei::schreibeTexte(kDatei, kKapazitaet + 1, saetze); }
 
 QString gueltige(const QString& buchstaben)
 {

@@ -1,6 +1,5 @@
 #include "shell/udat02.h"
 
-#include "common/satzdatei.h"
 #include "common/textformat.h"
 #include "common/uhr.h"
 #include "platform/anwendung.h"
@@ -108,19 +107,10 @@ void Tdat02::wahl()
     if (zeile < 0)
         return;
     const int block = zeile;  // running index k = line + 1, block k - 1
-    {
-        Satzdatei datei(highscore::kDatei, highscore::kSatzgroesse);
-        datei.positioniere(block * highscore::kPlaetze);
-        for (highscore::Platz& p : m_plaetze)
-            p = highscore::ausSatz(datei.lies());
-        datei.schliesse();
-    }
+    m_plaetze = highscore::liesBlock(block);
     m_block = block;
-    for (highscore::Platz& p : m_plaetze) {
-        if (p.punkte.trimmed().isEmpty())
-            p.punkte = QStringLiteral("0");
+    for (const highscore::Platz& p : m_plaetze)
         lbox1->addItem(dat02::zeile(p));
-    }
 }
 
 void Tdat02::loeschenClick()
@@ -136,11 +126,7 @@ void Tdat02::loeschenClick()
         neu[q] = neu[q + 1];
     neu[highscore::kPlaetze - 1] = {QStringLiteral("offen"), QStringLiteral("0"), heute};
     // stored first, so that the list never shows a deletion that failed
-    Satzdatei datei(highscore::kDatei, highscore::kSatzgroesse);
-    datei.positioniere(m_block * highscore::kPlaetze);
-    for (const highscore::Platz& platz : neu)
-        datei.schreibe(highscore::alsSatz(platz));
-    datei.schliesse();
+    highscore::schreibeBlock(m_block, neu);
     m_plaetze = neu;
     delete lbox1->takeItem(p);
     // nothing stays chosen: a second press does not delete the next place

@@ -37,6 +37,6 @@ protected:
 
 private:
     Tdat02();
-    std::array<highscore::Platz, highscore::kPlaetze> m_plaetze;
+    highscore::Liste m_plaetze;
     int m_block = -1;  // the exercise of the places in m_plaetze; -1 before the first wahl
 };

@@ -42,7 +42,6 @@ Tnut02::Tnut02()
 
 void Tnut02::FormActivate()
 {
-    m_enterGedrueckt = false;
     Panel1->move((width() - Panel1->width()) / 2, Panel1->y());
     edi1nut02->setFocus();
 }
@@ -60,19 +59,13 @@ bool Tnut02::FormShortCut(int taste, QKeyEvent*)
 
 bool Tnut02::eventFilter(QObject* ziel, QEvent* e)
 {
-    // The field judges on the release of Enter, but only of an Enter pressed in
-    // it: the release of the Enter that opened the window from the menu does not
-    // enter what was left in the field.
-    if (ziel == edi1nut02 && (e->type() == QEvent::KeyPress || e->type() == QEvent::KeyRelease)) {
+    // The field judges on the release of Enter. The release of an Enter pressed
+    // in another window (the one that opened this) never gets here.
+    if (ziel == edi1nut02 && e->type() == QEvent::KeyRelease) {
         auto* k = static_cast<QKeyEvent*>(e);
         if (taste::code(k) == taste::kEnter && !k->isAutoRepeat()) {
-            if (e->type() == QEvent::KeyPress) {
-                m_enterGedrueckt = true;
-            } else if (m_enterGedrueckt) {
-                m_enterGedrueckt = false;
-                schuetze([this] { eintragen(); });
-                return true;
-            }
+            schuetze([this] { eintragen(); });
+            return true;
         }
     }
     return Form::eventFilter(ziel, e);

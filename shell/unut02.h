@@ -25,5 +25,4 @@ protected:
 
 private:
     Tnut02();
-    bool m_enterGedrueckt = false;  // an Enter was pressed in the field and not yet released
 };

@@ -26,13 +26,7 @@ QStringList ganzeWortliste()
 
 QStringList saetze()
 {
-    Satzdatei d(QStringLiteral("satzwin.dat"), 61);
-    d.positioniere(0);
-    QStringList t;
-    for (int i = 0; i < ordnung::kBaender * ordnung::kSaetzeProBand; ++i)
-        t << d.liesText();
-    d.schliesse();
-    return t;
+    return Satzdatei::liesTexte(QStringLiteral("satzwin.dat"), 61, ordnung::kBaender * ordnung::kSaetzeProBand);
 }
 
 ordnung::Aufgabe sortieren(const QStringList& tabelle, std::vector<bool>&, int wortzahl)

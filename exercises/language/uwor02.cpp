@@ -3,6 +3,7 @@
 #include "common/fehler.h"
 #include "common/zufall.h"
 #include "platform/farben.h"
+#include "platform/tastenhaken.h"
 #include "platform/anwendung.h"
 #include "platform/schriften.h"
 #include "platform/tasten.h"
@@ -14,31 +15,6 @@ namespace {
 constexpr int kAufgaben = 20;
 constexpr int kKnopfBreite = 160;
 constexpr int kKnopfHoehe = 48;
-
-// Passes the key events of one control to a handler first.
-class Tastenfilter : public QObject {
-public:
-    Tastenfilter(QObject* ziel, std::function<bool(QKeyEvent*)> druck, std::function<void(QKeyEvent*)> los)
-        : QObject(ziel), m_druck(std::move(druck)), m_los(std::move(los))
-    {
-        ziel->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject*, QEvent* e) override
-    {
-        bool verbraucht = false;
-        if (e->type() == QEvent::KeyPress)
-            schuetze([&] { verbraucht = m_druck(static_cast<QKeyEvent*>(e)); });
-        else if (e->type() == QEvent::KeyRelease)
-            schuetze([&] { m_los(static_cast<QKeyEvent*>(e)); });
-        return verbraucht;
-    }
-
-private:
-    std::function<bool(QKeyEvent*)> m_druck;
-    std::function<void(QKeyEvent*)> m_los;
-};
 
 QTextEdit* kasten(QWidget* eltern, const QString& name, const Kasten& k)
 {
@@ -83,7 +59,7 @@ Twor02::Twor02(const Wortmitglied& mitglied, QWidget* parent) : Form(parent), m_
         eingabe->setAlignment(Qt::AlignCenter);
         eingabe->setMaxLength(m_mitglied.feldlaenge);
         eingabe->hide();
-        new Tastenfilter(
+        new Tastenhaken(
             eingabe, [this](QKeyEvent* e) { return eingabeKeyPress(e); }, [this](QKeyEvent* e) { eingabeKeyUp(e); });
     }
     rifa = new QLabel(this);

@@ -13,17 +13,6 @@ namespace {
 const QColor& kAktiverRahmen = farbe::aktiverRahmen();
 const QColor& kRollbalken = farbe::rollbalken();
 
-QStringList liesSaetze(const QString& datei, int groesse, int anzahl)
-{
-    Satzdatei d(datei, groesse);
-    d.positioniere(0);
-    QStringList saetze;
-    for (int i = 0; i < anzahl; ++i)
-        saetze << d.liesText();
-    d.schliesse();
-    return saetze;
-}
-
 QStringList ersteBegriffe()
 {
     QStringList t;
@@ -31,9 +20,9 @@ QStringList ersteBegriffe()
         t << w;
     return t;
 }
-QStringList ergaenzungen200() { return liesSaetze(QStringLiteral("bucherg.dat"), 61, 200); }
-QStringList ergaenzungen240() { return liesSaetze(QStringLiteral("bucherg.dat"), 61, 240); }
-QStringList wahlsaetze() { return liesSaetze(QStringLiteral("wahlwin.dat"), 93, 120); }
+QStringList ergaenzungen200() { return Satzdatei::liesTexte(QStringLiteral("bucherg.dat"), 61, 200); }
+QStringList ergaenzungen240() { return Satzdatei::liesTexte(QStringLiteral("bucherg.dat"), 61, 240); }
+QStringList wahlsaetze() { return Satzdatei::liesTexte(QStringLiteral("wahlwin.dat"), 93, 120); }
 QStringList hoehlenworte()
 {
     QStringList t;

@@ -1,4 +1,7 @@
 #include "exercises/numbers/antwortfenster.h"
+#include <QKeyEvent>
+#include "exercises/shared/dezimalantwort.h"
+#include "platform/tastenhaken.h"
 
 #include "common/punkte.h"
 #include "common/textformat.h"
@@ -30,8 +33,17 @@ void Antwortfenster::baueAntwort(int laenge, int feldhoehe, int zaehlerhoehe)
 {
     eingabe = teile::eingabefeld(this, laenge, feldhoehe);
     eingabe->hide();
+    // the filter sees typed characters, the key-up handler key codes
     new Tastenhaken(
-        eingabe, [this](int z) { return eingabeKeyPress(z); }, [this](int t) { eingabeKeyUp(t); });
+        eingabe,
+        [this](QKeyEvent* e) {
+            const int z = dezimal::zeichen(e);
+            return z != 0 && !eingabeKeyPress(z);
+        },
+        [this](QKeyEvent* k) {
+            if (!k->isAutoRepeat())
+                eingabeKeyUp(taste::code(k));
+        });
     rifa = teile::etikett(this, QStringLiteral("rifa"), QStringLiteral("Arial"), 19);
     rifa->setAttribute(Qt::WA_TransparentForMouseEvents);
     weiter = teile::knopf(this, QStringLiteral("weiter"), QStringLiteral("weiter"));

@@ -80,29 +80,3 @@ void setzeMemo(QTextEdit* memo, const QString& text)
 
 }
 
-Tastenhaken::Tastenhaken(QLineEdit* feld, std::function<bool(int)> druck, std::function<void(int)> los)
-    : QObject(feld), m_druck(std::move(druck)), m_los(std::move(los))
-{
-    feld->installEventFilter(this);
-}
-
-bool Tastenhaken::eventFilter(QObject* ziel, QEvent* e)
-{
-    if (e->type() == QEvent::KeyPress) {
-        const int z = dezimal::zeichen(static_cast<QKeyEvent*>(e));
-        if (z == 0)
-            return false;
-        bool durch = false;
-        schuetze([&] { durch = m_druck(z); });
-        return !durch;
-    }
-    if (e->type() == QEvent::KeyRelease) {
-        auto* k = static_cast<QKeyEvent*>(e);
-        if (!k->isAutoRepeat()) {
-            const int code = taste::code(k);
-            schuetze([&] { m_los(code); });
-        }
-        return false;
-    }
-    return QObject::eventFilter(ziel, e);
-}

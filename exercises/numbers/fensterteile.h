@@ -27,18 +27,3 @@ void mittig(QWidget* w, int oben);
 void setzeMemo(QTextEdit* memo, const QString& text);
 
 }
-
-// The key hooks of an answer field: druck sees each typed character
-// (dezimal::zeichen) and returns whether it goes into the field; los sees the
-// virtual key code of each released key. Both run through the error box.
-class Tastenhaken : public QObject {
-public:
-    Tastenhaken(QLineEdit* feld, std::function<bool(int)> druck, std::function<void(int)> los);
-
-protected:
-    bool eventFilter(QObject* ziel, QEvent* e) override;
-
-private:
-    std::function<bool(int)> m_druck;
-    std::function<void(int)> m_los;
-};

@@ -12,14 +12,8 @@ namespace {
 
 std::vector<TBegriff> lies(int anzahl)
 {
-    Satzdatei datei(kDatei, kSatzgroesse);
-    datei.positioniere(0);
-    std::vector<TBegriff> woerter;
-    woerter.reserve(anzahl);
-    for (int i = 0; i < anzahl; ++i)
-        woerter.push_back(datei.liesText());
-    datei.schliesse();
-    return woerter;
+    const QStringList woerter = Satzdatei::liesTexte(kDatei, kSatzgroesse, anzahl);
+    return {woerter.begin(), woerter.end()};
 }
 
 }
