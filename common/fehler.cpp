@@ -13,6 +13,7 @@ QString EAFehler::textFuer(int code)
     case 5: return QStringLiteral("Zugriff verweigert");
     case 100: return QStringLiteral("Versuch hinter dem Dateiende zu lesen");
     case 101: return QStringLiteral("Zu wenig Speicherplatz");
+    case 223: return QStringLiteral("Datei zu groß");
     default: return QStringLiteral("E/A-Fehler %1").arg(code);
     }
 }

@@ -12,7 +12,8 @@ public:
 
 // Input/output error of a record file, with the run-time library's codes:
 // 2 missing file, 3 bad name, 4 too many open files, 5 access refused,
-// 100 read past the end, 101 disk full; any other code "E/A-Fehler %d".
+// 100 read past the end, 101 disk full, 223 file too large; any other code
+// "E/A-Fehler %d".
 class EAFehler : public VelmoraFehler {
 public:
     explicit EAFehler(int code);

@@ -3,18 +3,27 @@
 #include "common/cp1252.h"
 #include "common/fehler.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QRegularExpression>
+#include <cerrno>
 #include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace kurztext {
 
 QString lies(const char* p, int kapazitaet)
 {
     int laenge = static_cast<unsigned char>(p[0]);
-    if (laenge > kapazitaet)
-        laenge = kapazitaet;
+    if (laenge > kapazitaet) {
+        // a damaged length byte: the zero padding after the text is no text
+        const void* null = std::memchr(p + 1, 0, kapazitaet);
+        laenge = null ? static_cast<int>(static_cast<const char*>(null) - (p + 1)) : kapazitaet;
+    }
     return cp1252::dekodiere(QByteArray(p + 1, laenge));
 }
 
@@ -35,6 +44,123 @@ QByteArray satz(const QString& text, int kapazitaet)
 
 }
 
+namespace satzdatei {
+
+namespace {
+
+struct Fehlerstelle {
+    Schritt art = Schritt::Schreiben;
+    int n = 0;
+} g_fehlerstelle;
+
+// True when the seam makes this step fail.
+bool gestellterFehler(Schritt art)
+{
+    if (g_fehlerstelle.n <= 0 || g_fehlerstelle.art != art)
+        return false;
+    return --g_fehlerstelle.n == 0;
+}
+
+int codeFuer(int err) { return err == EACCES || err == EPERM || err == EROFS ? 5 : 101; }
+
+// The file a path names; a symbolic link is written through, not replaced.
+QByteArray ziel(const QString& pfad)
+{
+    const QFileInfo info(pfad);
+    return QFile::encodeName(info.isSymLink() && info.exists() ? info.canonicalFilePath() : pfad);
+}
+
+mode_t modusFuer(const QByteArray& ziel)
+{
+    struct stat st;
+    if (::stat(ziel.constData(), &st) == 0)
+        return st.st_mode & 07777;
+    const mode_t maske = ::umask(0);
+    ::umask(maske);
+    return 0666 & ~maske;
+}
+
+// Writes daten to a new temporary file beside zielpfad and syncs it; returns
+// its name. Nothing is left behind on failure.
+QByteArray schreibeKopie(const QByteArray& zielpfad, const QByteArray& daten)
+{
+    QByteArray kopie = zielpfad + ".XXXXXX";
+    const int fd = ::mkstemp(kopie.data());
+    if (fd < 0)
+        throw EAFehler(codeFuer(errno));
+    const auto scheitern = [&](int err) {
+        ::close(fd);
+        ::unlink(kopie.constData());
+        throw EAFehler(codeFuer(err));
+    };
+    if (::fchmod(fd, modusFuer(zielpfad)) != 0)
+        scheitern(errno);
+    if (gestellterFehler(Schritt::Schreiben))
+        scheitern(ENOSPC);
+    for (qsizetype fertig = 0; fertig < daten.size();) {
+        const ssize_t n = ::write(fd, daten.constData() + fertig, size_t(daten.size() - fertig));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            scheitern(n < 0 ? errno : ENOSPC);
+        fertig += n;
+    }
+    // on the disk before the rename, so a crash never leaves a short file under the old name
+    if (gestellterFehler(Schritt::Leeren))
+        scheitern(ENOSPC);
+    if (::fsync(fd) != 0)
+        scheitern(errno);
+    if (::close(fd) != 0) {
+        const int err = errno;
+        ::unlink(kopie.constData());
+        throw EAFehler(codeFuer(err));
+    }
+    return kopie;
+}
+
+void ersetze(const QByteArray& kopie, const QByteArray& zielpfad)
+{
+    const bool gestellt = gestellterFehler(Schritt::Abschliessen);
+    if (gestellt || ::rename(kopie.constData(), zielpfad.constData()) != 0) {
+        const int err = gestellt ? ENOSPC : errno;
+        ::unlink(kopie.constData());
+        throw EAFehler(codeFuer(err));
+    }
+}
+
+// Makes the renames themselves durable; a failure here changes no file's bytes.
+void syncOrdner(const QByteArray& zielpfad)
+{
+    const QByteArray ordner = QFile::encodeName(QFileInfo(QFile::decodeName(zielpfad)).absolutePath());
+    const int fd = ::open(ordner.constData(), O_RDONLY | O_DIRECTORY);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+}
+
+void schreibeDatei(const QString& pfad, const QByteArray& daten)
+{
+    const QByteArray zielpfad = ziel(pfad);
+    ersetze(schreibeKopie(zielpfad, daten), zielpfad);
+    syncOrdner(zielpfad);
+}
+
+void raeumeAuf(const QString& ordner)
+{
+    static const QRegularExpression kopie(QStringLiteral("^.+\\.(dat|jpg)\\.[A-Za-z0-9]{6}$"));
+    const QDir dir(ordner);
+    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System))
+        if (kopie.match(name).hasMatch())
+            QFile::remove(dir.filePath(name));
+}
+
+void setzeFehlerNach(Schritt art, int n) { g_fehlerstelle = {art, n}; }
+
+}
+
 Satzdatei::Satzdatei(const QString& name, int satzgroesse) : m_name(name), m_groesse(satzgroesse)
 {
     if (name.isEmpty() || name.contains(QLatin1Char('\0')) || satzgroesse <= 0)
@@ -45,10 +171,14 @@ Satzdatei::Satzdatei(const QString& name, int satzgroesse) : m_name(name), m_gro
     // a folder, a pipe or a device of that name is no data file (a pipe would block)
     if (!info.isFile())
         throw EAFehler(5);
+    if (info.size() > satzdatei::kHoechstgroesse)
+        throw EAFehler(223);
     QFile f(name);
     if (!f.open(QIODevice::ReadOnly))
         throw EAFehler(5);
-    m_daten = f.readAll();
+    m_daten = f.read(satzdatei::kHoechstgroesse + 1);
+    if (m_daten.size() > satzdatei::kHoechstgroesse)  // grown since it was looked at
+        throw EAFehler(223);
     m_schreibbar = info.isWritable();
 }
 
@@ -131,13 +261,53 @@ void Satzdatei::schliesse()
 void Satzdatei::speichere()
 {
     m_geaendert = false;
-    QSaveFile f(m_name);
-    if (!f.open(QIODevice::WriteOnly))
-        throw EAFehler(f.error() == QFileDevice::ResourceError ? 101 : 5);
-    if (f.write(m_daten) != m_daten.size()) {
-        f.cancelWriting();
-        throw EAFehler(101);
+    satzdatei::schreibeDatei(m_name, m_daten);
+}
+
+Satzdatei& Dateigruppe::oeffne(const QString& name, int satzgroesse)
+{
+    auto datei = std::make_unique<Satzdatei>(name, satzgroesse);
+    datei->m_offen = false;  // written by schreibe(), never by closing or the destructor
+    const int fd = ::open(QFile::encodeName(name).constData(), O_WRONLY | O_CLOEXEC);
+    if (fd < 0)
+        throw EAFehler(satzdatei::codeFuer(errno));
+    ::close(fd);
+    m_alt.push_back(datei->m_daten);
+    m_dateien.push_back(std::move(datei));
+    return *m_dateien.back();
+}
+
+void Dateigruppe::schreibe()
+{
+    using namespace satzdatei;
+    std::vector<QByteArray> ziele, kopien;
+    for (const auto& d : m_dateien)
+        ziele.push_back(ziel(d->m_name));
+    try {
+        for (size_t i = 0; i < m_dateien.size(); ++i)
+            kopien.push_back(schreibeKopie(ziele[i], m_dateien[i]->m_daten));
+    } catch (const EAFehler&) {
+        for (const QByteArray& k : kopien)
+            ::unlink(k.constData());
+        throw;
     }
-    if (!f.commit())
-        throw EAFehler(f.error() == QFileDevice::PermissionsError ? 5 : 101);
+    for (size_t i = 0; i < kopien.size(); ++i) {
+        try {
+            ersetze(kopien[i], ziele[i]);
+        } catch (const EAFehler&) {
+            for (size_t j = i + 1; j < kopien.size(); ++j)
+                ::unlink(kopien[j].constData());
+            // the files before it hold their new bytes already: give them their old ones back
+            for (size_t j = 0; j < i; ++j) {
+                try {
+                    schreibeDatei(QFile::decodeName(ziele[j]), m_alt[j]);
+                } catch (const EAFehler&) {
+                    // nothing more can be done; the file holds its new bytes whole
+                }
+            }
+            throw;
+        }
+    }
+    if (!ziele.empty())
+        syncOrdner(ziele.front());
 }

@@ -10,10 +10,13 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <memory>
+#include <vector>
 
 namespace kurztext {
 // The text of the short string at p (length byte, then kapazitaet characters);
-// a length byte above the capacity is clamped to it.
+// a length byte above the capacity is clamped to it, and then the text ends at
+// the first zero byte, which is padding.
 QString lies(const char* p, int kapazitaet);
 // Stores text at p, cut to the capacity; the unused characters become zero bytes.
 void schreibe(char* p, int kapazitaet, const QString& text);
@@ -21,9 +24,33 @@ void schreibe(char* p, int kapazitaet, const QString& text);
 QByteArray satz(const QString& text, int kapazitaet);
 }
 
+namespace satzdatei {
+// No data file of the program comes near this (the largest, the highscores, has
+// 103950 bytes; content files stay below 20 KB): a larger one is damaged and is
+// refused with EAFehler 223 before it is read.
+constexpr qint64 kHoechstgroesse = 4 * 1024 * 1024;
+
+// Writes daten to pfad through a temporary copy beside it that is synced and
+// renamed over it: pfad then holds either its old bytes or all of daten. A new
+// file gets the permissions of the umask. Throws EAFehler (5 access refused,
+// 101 disk full or any other failure to write).
+void schreibeDatei(const QString& pfad, const QByteArray& daten);
+
+// Removes temporary copies (name.dat.XXXXXX) that a write killed half-way left
+// in ordner.
+void raeumeAuf(const QString& ordner = QStringLiteral("."));
+
+// Test seam: the n-th following step of that kind fails as on a full disk
+// (once; n <= 0 switches it off). Writing is one step per file, syncing its
+// contents to the disk another, renaming it over the original the last.
+enum class Schritt { Schreiben, Leeren, Abschliessen };
+void setzeFehlerNach(Schritt art, int n);
+}
+
 class Satzdatei {
 public:
-    // Opens an existing file in the working folder; throws EAFehler 2 if it is missing.
+    // Opens an existing file in the working folder; throws EAFehler 2 if it is
+    // missing, 223 if it is larger than satzdatei::kHoechstgroesse.
     Satzdatei(const QString& name, int satzgroesse);
     // Records written before a failure stay written: pending writes are saved here too.
     ~Satzdatei();
@@ -51,13 +78,30 @@ public:
     static void schreibeTexte(const QString& name, int satzgroesse, const QStringList& texte);
 
 private:
+    friend class Dateigruppe;
     void speichere();
 
     QString m_name;
     int m_groesse;
     int m_pos = 0;
     QByteArray m_daten;
-    bool m_offen = true;
+    bool m_offen = true;  // false: saved already, or saved by its group
     bool m_geaendert = false;
     bool m_schreibbar = false;
+};
+
+// Files changed as one: each is read and changed in memory, then schreibe()
+// writes them all. On any failure before or while writing, every file keeps
+// its old bytes; nothing is saved when the group is destroyed unwritten.
+class Dateigruppe {
+public:
+    // Opens an existing file like Satzdatei and checks that it can be opened for
+    // writing (EAFehler 5 if not).
+    Satzdatei& oeffne(const QString& name, int satzgroesse);
+    // Throws EAFehler (5, 101) after putting back what was written already.
+    void schreibe();
+
+private:
+    std::vector<std::unique_ptr<Satzdatei>> m_dateien;
+    std::vector<QByteArray> m_alt;  // each file's bytes as read
 };

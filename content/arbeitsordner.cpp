@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -14,11 +13,20 @@ QByteArray saetze(const QString& text, int kapazitaet, int anzahl)
     return kurztext::satz(text, kapazitaet).repeated(anzahl);
 }
 
-void schreibe(const QString& pfad, const QByteArray& daten)
+// A user's file of the wrong size is damaged: the program would stop on it with
+// a read error or read records that are not there. It is left alone for the
+// user to restore or remove.
+void pruefeGroesse(const QString& pfad, qint64 soll)
 {
-    QSaveFile f(pfad);
-    if (!f.open(QIODevice::WriteOnly) || f.write(daten) != daten.size() || !f.commit())
-        throw Baufehler(QStringLiteral("%1: kann nicht geschrieben werden").arg(pfad).toStdString());
+    const QFileInfo info(pfad);
+    if (info.exists() && (!info.isFile() || info.size() != soll))
+        throw Baufehler(QStringLiteral("%1 ist beschädigt (%2 statt %3 Bytes). Die Datei bleibt unverändert; "
+                                       "stellen Sie sie aus einer Sicherung wieder her oder löschen Sie sie, "
+                                       "dann wird sie leer neu angelegt.")
+                            .arg(pfad)
+                            .arg(info.isFile() ? info.size() : 0)
+                            .arg(soll)
+                            .toStdString());
 }
 
 }
@@ -43,11 +51,14 @@ void baueArbeitsordner(const QString& ordner, const QString& quellordner)
     if (!QDir().mkpath(ordner))
         throw Baufehler(QStringLiteral("%1: Ordner kann nicht angelegt werden").arg(ordner).toStdString());
     const QDir dir(ordner);
-    for (const EigeneDatei& d : eigeneDateien()) {
+    const std::vector<EigeneDatei> eigene = eigeneDateien();
+    for (const EigeneDatei& d : eigene)
+        pruefeGroesse(dir.filePath(d.name), d.inhalt.size());
+    for (const EigeneDatei& d : eigene) {
         const QString pfad = dir.filePath(d.name);
         if (!QFileInfo::exists(pfad))
-            schreibe(pfad, d.inhalt);
+            schreibeGanz(pfad, d.inhalt);
     }
-    schreibe(dir.filePath(QStringLiteral("velmbagr.jpg")), hintergrundbild());
+    schreibeGanz(dir.filePath(QStringLiteral("velmbagr.jpg")), hintergrundbild());
     schreibeInhalte(ordner, quellordner);
 }

@@ -1,12 +1,12 @@
 #include "content/inhalte.h"
 
 #include "common/cp1252.h"
+#include "common/fehler.h"
 #include "common/satzdatei.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 const std::vector<Inhaltsart>& inhaltsarten()
 {
@@ -92,8 +92,15 @@ void schreibeInhalte(const QString& ordner, const QString& quellordner)
         if (!f.open(QIODevice::ReadOnly))
             throw Baufehler(QStringLiteral("%1:0: Quelle fehlt").arg(quelle).toStdString());
         const QByteArray daten = baueInhalt(art, QString::fromUtf8(f.readAll()), quelle);
-        QSaveFile ziel(QDir(ordner).filePath(art.datei));
-        if (!ziel.open(QIODevice::WriteOnly) || ziel.write(daten) != daten.size() || !ziel.commit())
-            throw Baufehler(QStringLiteral("%1: kann nicht geschrieben werden").arg(ziel.fileName()).toStdString());
+        schreibeGanz(QDir(ordner).filePath(art.datei), daten);
+    }
+}
+
+void schreibeGanz(const QString& pfad, const QByteArray& daten)
+{
+    try {
+        satzdatei::schreibeDatei(pfad, daten);
+    } catch (const EAFehler& e) {
+        throw Baufehler(QStringLiteral("%1: kann nicht geschrieben werden (%2)").arg(pfad, e.text()).toStdString());
     }
 }

@@ -46,3 +46,7 @@ QByteArray baueInhalt(const Inhaltsart& art, const QString& text, const QString&
 
 // Builds every content file from quellordner into ordner.
 void schreibeInhalte(const QString& ordner, const QString& quellordner);
+
+// Writes a file of the working folder whole or not at all (the old bytes stay);
+// throws Baufehler naming it.
+void schreibeGanz(const QString& pfad, const QByteArray& daten);

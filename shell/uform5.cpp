@@ -66,9 +66,8 @@ void TForm5::check(int spalte, int zeile)
     }
     if (abgelehnt)
         return;
-    nutzerLoeschen(s);
+    nutzerLoeschen(s, nutzerliste);
     nutzerliste[s - 1] = nutzerregister::kFrei;
-    nutzerregister::schreibe(nutzerliste);
     dialog::zeige(name + QStringLiteral(" wurde gelöscht!"));
 }
 
@@ -77,41 +76,42 @@ namespace {
 constexpr const char* kLevelDateien[] = {"schieber.dat", "springer.dat", "robbier.dat", "rangier.dat"};
 constexpr int kLevelSatz = 51;
 
-// A file that a deletion writes must be there at its full size before anything
-// is written: otherwise a deletion would stop half-way with some files changed.
-void pruefeVollstaendig(const QString& name, int satzgroesse, int saetze)
+// Every file a deletion writes must be there at its full size, not only as far
+// as the records of this user.
+Satzdatei& oeffneVollstaendig(Dateigruppe& gruppe, const QString& name, int satzgroesse, int saetze)
 {
-    Satzdatei datei(name, satzgroesse);
+    Satzdatei& datei = gruppe.oeffne(name, satzgroesse);
     if (datei.satzzahl() < saetze)
         throw EAFehler(100);
+    return datei;
 }
 
 }
 
-void TForm5::nutzerLoeschen(int s)
+void TForm5::nutzerLoeschen(int s, QStringList plaetze)
 {
-    for (int d = 0; d <= 9; ++d)
-        pruefeVollstaendig(ergebnis::dateiname(d), ergebnis::kSatzgroesse, ergebnis::kSaetzeProDatei);
-    for (const char* name : kLevelDateien)
-        pruefeVollstaendig(QString::fromLatin1(name), kLevelSatz, nutzerregister::kSlots);
-    pruefeVollstaendig(nutzerregister::kDatei, 21, nutzerregister::kSlots);
-
+    // all new contents are made in memory first; the group writes them together
+    Dateigruppe gruppe;
     const QString leer(20, QLatin1Char(' '));
     for (int d = 0; d <= 9; ++d) {
-        Satzdatei datei(ergebnis::dateiname(d), ergebnis::kSatzgroesse);
+        Satzdatei& datei = oeffneVollstaendig(gruppe, ergebnis::dateiname(d), ergebnis::kSatzgroesse,
+                                              ergebnis::kSaetzeProDatei);
         for (int i = 0; i <= 10; ++i) {
             datei.positioniere(ergebnis::satznummer(i + 1, s, 0));
             for (int r = 0; r < 10; ++r)
                 datei.schreibeText(leer);
         }
-        datei.schliesse();
     }
     for (const char* name : kLevelDateien) {
-        Satzdatei datei(QString::fromLatin1(name), kLevelSatz);
+        Satzdatei& datei = oeffneVollstaendig(gruppe, QString::fromLatin1(name), kLevelSatz, nutzerregister::kSlots);
         datei.positioniere(s - 1);
         datei.schreibeText(QString(50, QLatin1Char('0')));
-        datei.schliesse();
     }
+    Satzdatei& register_ = oeffneVollstaendig(gruppe, nutzerregister::kDatei, 21, nutzerregister::kSlots);
+    plaetze[s - 1] = nutzerregister::kFrei;
+    for (const QString& platz : plaetze)
+        register_.schreibeText(platz);
+    gruppe.schreibe();
 }
 
 void TForm5::mousePressEvent(QMouseEvent* e)

@@ -10,9 +10,10 @@ public:
     static TForm5& instanz();
 
     QPushButton* Button1;
-    // Empties slot s in the result and level files; first checks that every file
-    // it writes, the register too, is there at full size (else throws, writing nothing).
-    static void nutzerLoeschen(int slot);
+    // Empties slot s in the result and level files and writes plaetze with slot s
+    // freed to the register, all or nothing: every file must be there at full size
+    // and writable, and a failure while writing leaves every file as it was.
+    static void nutzerLoeschen(int slot, QStringList plaetze);
 
 protected:
     void FormActivate() override;

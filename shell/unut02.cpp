@@ -1,5 +1,6 @@
 #include "shell/unut02.h"
 
+#include "common/cp1252.h"
 #include "common/textformat.h"
 #include "common/zustand.h"
 #include "platform/anwendung.h"
@@ -77,8 +78,9 @@ void Tnut02::eintragen()
     edi1nut02->setText(name);
     if (name.isEmpty())
         return;
-    // a name beginning with "--" would count as a free slot and be overwritten
-    if (nutzerregister::frei(name)) {
+    // a name beginning with "--" would count as a free slot and be overwritten;
+    // a character the register cannot hold would be stored as "?"
+    if (nutzerregister::frei(name) || cp1252::dekodiere(cp1252::kodiere(name)) != name) {
         dialog::zeige(QStringLiteral("ungültige Eingabe!"));
         edi1nut02->clear();
         close();
