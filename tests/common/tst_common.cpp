@@ -25,8 +25,13 @@ private slots:
     void satzdateiLesenSchreiben();
     void satzdateiFehler_data();
     void satzdateiFehler();
+    void satzdateiLaengenbyteGeklemmt_data();
     void satzdateiLaengenbyteGeklemmt();
     void satzdateiBehaeltGeschriebenesBeiFehler();
+    void satzdateiSchreibfehler_data();
+    void satzdateiSchreibfehler();
+    void satzdateiRaeumtKopienAuf_data();
+    void satzdateiRaeumtKopienAuf();
     void gleitText_data();
     void gleitText();
     void festFormate();
@@ -102,6 +107,9 @@ void TestCommon::satzdateiFehler_data()
     QTest::newRow("ohne Namen") << "" << 0 << "Ungültiger Dateiname";
     QTest::newRow("Ordner") << "ordner.dat" << 0 << "Zugriff verweigert";
     QTest::newRow("Pipe") << "pipe.dat" << 0 << "Zugriff verweigert";  // must not block
+    // refused before it is read: 1.5 GB would be read whole
+    QTest::newRow("riesig") << "riesig.dat" << 0 << "Datei zu groß";
+    QTest::newRow("ein Byte zu groß") << "knapp.dat" << 0 << "Datei zu groß";
 }
 
 void TestCommon::satzdateiFehler()
@@ -113,6 +121,10 @@ void TestCommon::satzdateiFehler()
     ordner.schreibe(QStringLiteral("kurz.dat"), QByteArray(21 + 10, 'x'));  // one record and a half
     QDir(ordner.pfad(QString())).mkdir(QStringLiteral("ordner.dat"));
     QCOMPARE(::mkfifo(QFile::encodeName(ordner.pfad(QStringLiteral("pipe.dat"))).constData(), 0600), 0);
+    QFile riesig(ordner.pfad(QStringLiteral("riesig.dat")));  // sparse, takes no disk space
+    QVERIFY(riesig.open(QIODevice::WriteOnly) && riesig.resize(1'500'000'000));
+    QFile knapp(ordner.pfad(QStringLiteral("knapp.dat")));
+    QVERIFY(knapp.open(QIODevice::WriteOnly) && knapp.resize(4 * 1024 * 1024 + 1));
     try {
         Satzdatei d(name, 21);
         d.positioniere(satz);
@@ -127,14 +139,24 @@ void TestCommon::satzdateiFehler()
     QCOMPARE(EAFehler::textFuer(101), QStringLiteral("Zu wenig Speicherplatz"));
 }
 
+void TestCommon::satzdateiLaengenbyteGeklemmt_data()
+{
+    QTest::addColumn<QByteArray>("satz");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("voll") << QByteArray("\xFA") + QByteArray(20, 'A') << QString(20, QLatin1Char('A'));
+    // the zero padding of a free slot is no text: it stays "-----", never a user
+    QTest::newRow("freier Platz") << QByteArray("\xFF-----") + QByteArray(15, '\0') << "-----";
+    QTest::newRow("nur Nullen") << QByteArray("\x15") + QByteArray(20, '\0') << "";
+}
+
 void TestCommon::satzdateiLaengenbyteGeklemmt()
 {
+    QFETCH(QByteArray, satz);
+    QFETCH(QString, text);
     Arbeitsordner ordner;
-    QByteArray satz(21, 'A');
-    satz[0] = char(250);
     ordner.schreibe(QStringLiteral("kaputt.dat"), satz);
     Satzdatei d(QStringLiteral("kaputt.dat"), 21);
-    QCOMPARE(d.liesText(), QString(20, QLatin1Char('A')));
+    QCOMPARE(d.liesText(), text);
     // writing past the end never makes the file longer
     QVERIFY_THROWS_EXCEPTION(EAFehler, d.schreibeText(QStringLiteral("x")));
     d.schliesse();
@@ -158,6 +180,80 @@ void TestCommon::satzdateiBehaeltGeschriebenesBeiFehler()
     QCOMPARE(b.size(), 840);
     QCOMPARE(b.mid(38 * 21, 4), QByteArray("\x03" "Eva"));
     QCOMPARE(b.mid(39 * 21, 4), QByteArray("\x03" "Udo"));
+}
+
+void TestCommon::satzdateiSchreibfehler_data()
+{
+    // three files written one after the other; the seam fails the n-th step of a kind
+    QTest::addColumn<int>("schritt");
+    QTest::addColumn<int>("n");
+    QTest::addColumn<int>("gescheitert");  // which file, 0 for none
+    QTest::newRow("erste schreiben") << int(satzdatei::Schritt::Schreiben) << 1 << 1;
+    QTest::newRow("zweite auf die Platte") << int(satzdatei::Schritt::Leeren) << 2 << 2;
+    QTest::newRow("große umbenennen") << int(satzdatei::Schritt::Abschliessen) << 3 << 3;
+    QTest::newRow("große schreiben") << int(satzdatei::Schritt::Schreiben) << 3 << 3;
+    QTest::newRow("aus") << int(satzdatei::Schritt::Schreiben) << 0 << 0;
+}
+
+void TestCommon::satzdateiSchreibfehler()
+{
+    QFETCH(int, schritt);
+    QFETCH(int, n);
+    QFETCH(int, gescheitert);
+    Arbeitsordner ordner;
+    const QStringList dateien{QStringLiteral("xbasan.dat"), QStringLiteral("xbasplan.dat"), QStringLiteral("xbaserg0.dat")};
+    const QStringList vorherListe = QDir(ordner.pfad(QString())).entryList(QDir::Files);
+    QList<QByteArray> vorher;
+    for (const QString& d : dateien)
+        vorher << ordner.lies(d);
+    satzdatei::setzeFehlerNach(satzdatei::Schritt(schritt), n);
+    for (int i = 0; i < dateien.size(); ++i) {
+        try {
+            Satzdatei d(dateien[i], 21);
+            d.schreibeText(QStringLiteral("Eva"));
+            d.schliesse();
+            QVERIFY(i + 1 != gescheitert);
+        } catch (const EAFehler& e) {
+            QCOMPARE(i + 1, gescheitert);
+            QCOMPARE(e.text(), QStringLiteral("Zu wenig Speicherplatz"));
+        }
+    }
+    satzdatei::setzeFehlerNach(satzdatei::Schritt::Schreiben, 0);
+    for (int i = 0; i < dateien.size(); ++i) {
+        const QByteArray b = ordner.lies(dateien[i]);
+        if (i + 1 == gescheitert)
+            QVERIFY2(b == vorher[i], qPrintable(dateien[i]));  // whole, old bytes
+        else
+            QCOMPARE(b, QByteArray("\x03" "Eva") + QByteArray(17, '\0') + vorher[i].mid(21));
+    }
+    QCOMPARE(ordner.lies(QStringLiteral("xbaserg0.dat")).size(), 92400);
+    // no temporary copy left beside them
+    QCOMPARE(QDir(ordner.pfad(QString())).entryList(QDir::Files), vorherListe);
+}
+
+void TestCommon::satzdateiRaeumtKopienAuf_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("entfernt");
+    QTest::newRow("Highscore-Kopie") << "xbashigh.dat.dGNJUV" << true;
+    QTest::newRow("Register-Kopie") << "xbasan.dat.a1B2c3" << true;
+    QTest::newRow("Bild-Kopie") << "velmbagr.jpg.Q7wErT" << true;
+    QTest::newRow("Datendatei") << "xbasan.dat" << false;
+    QTest::newRow("kurze Endung") << "xbasan.dat.alt" << false;
+    QTest::newRow("lange Endung") << "xbasan.dat.abcdefg" << false;
+    QTest::newRow("fremde Datei") << "notizen.txt.abcdef" << false;
+}
+
+void TestCommon::satzdateiRaeumtKopienAuf()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, entfernt);
+    Arbeitsordner ordner;
+    if (!QFile::exists(ordner.pfad(name)))
+        ordner.schreibe(name, QByteArray(21, 'x'));
+    satzdatei::raeumeAuf(ordner.pfad(QString()));
+    QCOMPARE(QFile::exists(ordner.pfad(name)), !entfernt);
+    QCOMPARE(ordner.lies(QStringLiteral("xbasan.dat")).size(), 840);
 }
 
 void TestCommon::gleitText_data()

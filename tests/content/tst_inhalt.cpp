@@ -39,6 +39,10 @@ private slots:
     void eigeneDateienVollerGroesse();
     void leereSaetze();
     void aktualisierenBehaeltNutzerdaten();
+    void beschaedigteEigeneDatei_data();
+    void beschaedigteEigeneDatei();
+    void schreibfehlerLaesstKeineKurzeDatei_data();
+    void schreibfehlerLaesstKeineKurzeDatei();
     void inhaltGebaut();
     void inhaltFehler_data();
     void inhaltFehler();
@@ -101,6 +105,85 @@ void TestInhalt::aktualisierenBehaeltNutzerdaten()
     QCOMPARE(lies(register_), eigenes);                                        // kept
     QVERIFY(QFile::exists(dir.filePath(QStringLiteral("velmbagr.jpg"))));     // refreshed
     QCOMPARE(lies(dir.filePath(QStringLiteral("rangier.dat"))).size(), 2040);  // missing: made again
+}
+
+void TestInhalt::beschaedigteEigeneDatei_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("bytes");
+    QTest::addColumn<QString>("meldung");
+    QTest::newRow("leeres Register") << "xbasan.dat" << 0 << "xbasan.dat ist beschädigt (0 statt 840 Bytes)";
+    QTest::newRow("kurze Ergebnisse") << "xbaserg3.dat" << 92399 << "xbaserg3.dat ist beschädigt (92399 statt 92400 Bytes)";
+    QTest::newRow("lange Leveldatei") << "rangier.dat" << 2041 << "rangier.dat ist beschädigt (2041 statt 2040 Bytes)";
+}
+
+void TestInhalt::beschaedigteEigeneDatei()
+{
+    QFETCH(QString, name);
+    QFETCH(int, bytes);
+    QFETCH(QString, meldung);
+    QTemporaryDir dir;
+    baueArbeitsordner(dir.path(), kQuellen);
+    const QByteArray kaputt = lies(dir.filePath(name)).leftJustified(bytes, 'x', true);
+    {
+        QFile f(dir.filePath(name));
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(kaputt);
+    }
+    QFile::remove(dir.filePath(QStringLiteral("xbasplan.dat")));
+    try {
+        baueArbeitsordner(dir.path(), kQuellen);
+        QFAIL("kein Fehler");
+    } catch (const Baufehler& e) {
+        QCOMPARE(QString::fromUtf8(e.what()),
+                 dir.filePath(meldung) + QStringLiteral(". Die Datei bleibt unverändert; stellen Sie sie aus einer "
+                                                        "Sicherung wieder her oder löschen Sie sie, dann wird sie "
+                                                        "leer neu angelegt."));
+    }
+    QCOMPARE(lies(dir.filePath(name)), kaputt);
+    QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("xbasplan.dat"))));  // stopped before writing anything
+}
+
+void TestInhalt::schreibfehlerLaesstKeineKurzeDatei_data()
+{
+    // a rebuild writes the missing register, then the picture, then the content files
+    QTest::addColumn<int>("schritt");
+    QTest::addColumn<int>("n");
+    QTest::newRow("Register schreiben") << int(satzdatei::Schritt::Schreiben) << 1;
+    QTest::newRow("Register auf die Platte") << int(satzdatei::Schritt::Leeren) << 1;
+    QTest::newRow("Bild umbenennen") << int(satzdatei::Schritt::Abschliessen) << 2;
+    QTest::newRow("Inhaltsdatei schreiben") << int(satzdatei::Schritt::Schreiben) << 3;
+}
+
+void TestInhalt::schreibfehlerLaesstKeineKurzeDatei()
+{
+    QFETCH(int, schritt);
+    QFETCH(int, n);
+    QTemporaryDir dir;
+    baueArbeitsordner(dir.path(), kQuellen);
+    QFile::remove(dir.filePath(QStringLiteral("xbasan.dat")));
+    const QStringList vorherListe = QDir(dir.path()).entryList(QDir::Files);
+    QMap<QString, QByteArray> vorher;
+    for (const QString& d : vorherListe)
+        vorher[d] = lies(dir.filePath(d));
+    satzdatei::setzeFehlerNach(satzdatei::Schritt(schritt), n);
+    try {
+        baueArbeitsordner(dir.path(), kQuellen);
+        QFAIL("kein Fehler");
+    } catch (const Baufehler& e) {
+        QVERIFY2(QString::fromUtf8(e.what()).endsWith(QStringLiteral(": kann nicht geschrieben werden (Zu wenig Speicherplatz)")),
+                 e.what());
+    }
+    satzdatei::setzeFehlerNach(satzdatei::Schritt::Schreiben, 0);
+    // every file whole: the old bytes, or the register written in full
+    QStringList nachher = QDir(dir.path()).entryList(QDir::Files);
+    if (nachher.removeOne(QStringLiteral("xbasan.dat")))
+        QCOMPARE(lies(dir.filePath(QStringLiteral("xbasan.dat"))).size(), 840);
+    QCOMPARE(nachher, vorherListe);
+    for (const QString& d : vorherListe)
+        QVERIFY2(lies(dir.filePath(d)) == vorher[d], qPrintable(d));
+    baueArbeitsordner(dir.path(), kQuellen);  // the next run finds nothing damaged
+    QCOMPARE(lies(dir.filePath(QStringLiteral("xbasan.dat"))).size(), 840);
 }
 
 void TestInhalt::inhaltGebaut()

@@ -15,6 +15,9 @@
 
 #include <QTest>
 
+#include <csignal>
+#include <sys/resource.h>
+
 namespace {
 
 void eintragenPerTastatur(const QString& name)
@@ -65,7 +68,9 @@ private slots:
     void loeschenFragtNachJedemKlick();
     void loeschenAbgebrochenLaesstRegister_data();
     void loeschenAbgebrochenLaesstRegister();
+    void eintragenUngueltig_data();
     void eintragenUngueltig();
+    void eintragenBeiDateigrenze();
     void eintragenNurNachEigenemEnter();
     void eintragenMitEscVerlassen();
 
@@ -85,6 +90,7 @@ void TestNutzer::init()
 
 void TestNutzer::cleanup()
 {
+    satzdatei::setzeFehlerNach(satzdatei::Schritt::Schreiben, 0);
     for (QWidget* w : QApplication::topLevelWidgets())
         w->hide();
     m_haupt.reset();
@@ -363,17 +369,30 @@ void TestNutzer::loeschenAbgebrochenLaesstRegister_data()
 {
     QTest::addColumn<QString>("datei");
     QTest::addColumn<int>("bytes");  // left in the file, -1 removed
+    QTest::addColumn<int>("schritt");  // a step made to fail, as on a full disk
+    QTest::addColumn<int>("n");
     QTest::addColumn<QString>("fehler");
-    QTest::newRow("Ergebnisdatei fehlt") << "xbaserg5.dat" << -1 << "Datei nicht gefunden";
-    QTest::newRow("letzte Ergebnisdatei kurz") << "xbaserg9.dat" << 92379 << "Versuch hinter dem Dateiende zu lesen";
-    QTest::newRow("letzte Leveldatei fehlt") << "rangier.dat" << -1 << "Datei nicht gefunden";
-    QTest::newRow("Leveldatei kurz") << "springer.dat" << 51 << "Versuch hinter dem Dateiende zu lesen";
+    const int schreiben = int(satzdatei::Schritt::Schreiben);
+    const int leeren = int(satzdatei::Schritt::Leeren);
+    const int abschliessen = int(satzdatei::Schritt::Abschliessen);
+    QTest::newRow("Ergebnisdatei fehlt") << "xbaserg5.dat" << -1 << schreiben << 0 << "Datei nicht gefunden";
+    QTest::newRow("letzte Ergebnisdatei kurz") << "xbaserg9.dat" << 92379 << schreiben << 0
+                                               << "Versuch hinter dem Dateiende zu lesen";
+    QTest::newRow("letzte Leveldatei fehlt") << "rangier.dat" << -1 << schreiben << 0 << "Datei nicht gefunden";
+    QTest::newRow("Leveldatei kurz") << "springer.dat" << 51 << schreiben << 0 << "Versuch hinter dem Dateiende zu lesen";
+    // written in order: xbaserg0 to 9, the four level files, the register
+    QTest::newRow("neunte Ergebnisdatei schreiben") << "" << 0 << schreiben << 9 << "Zu wenig Speicherplatz";
+    QTest::newRow("Register auf die Platte") << "" << 0 << leeren << 15 << "Zu wenig Speicherplatz";
+    QTest::newRow("neunte Ergebnisdatei umbenennen") << "" << 0 << abschliessen << 9 << "Zu wenig Speicherplatz";
+    QTest::newRow("Register umbenennen") << "" << 0 << abschliessen << 15 << "Zu wenig Speicherplatz";
 }
 
 void TestNutzer::loeschenAbgebrochenLaesstRegister()
 {
     QFETCH(QString, datei);
     QFETCH(int, bytes);
+    QFETCH(int, schritt);
+    QFETCH(int, n);
     QFETCH(QString, fehler);
     setzeRegister({QStringLiteral("Anna"), QStringLiteral("Bert")});
     ergein(2, 13, 100.0f);
@@ -384,9 +403,9 @@ void TestNutzer::loeschenAbgebrochenLaesstRegister()
     }
     if (bytes < 0)
         QFile::remove(m_ordner->pfad(datei));
-    else
+    else if (!datei.isEmpty())
         m_ordner->schreibe(datei, m_ordner->lies(datei).left(bytes));
-    const QStringList dateien = QDir(m_ordner->pfad(QString())).entryList({QStringLiteral("*.dat")}, QDir::Files);
+    const QStringList dateien = QDir(m_ordner->pfad(QString())).entryList(QDir::Files);
     QMap<QString, QByteArray> vorher;
     for (const QString& d : dateien)
         vorher[d] = m_ordner->lies(d);
@@ -396,25 +415,58 @@ void TestNutzer::loeschenAbgebrochenLaesstRegister()
     f.show();
     QTest::mouseClick(f.Button1, Qt::LeftButton);
     QTest::keyClick(&f, Qt::Key_Down);
+    satzdatei::setzeFehlerNach(satzdatei::Schritt(schritt), n);
     QTest::keyClick(&f, Qt::Key_Return);
     QCOMPARE(skript.texte.first(), fehler);
-    // checked before anything is written: no file has changed
+    // no file has changed, and no temporary copy is left
+    QCOMPARE(QDir(m_ordner->pfad(QString())).entryList(QDir::Files), dateien);
     for (const QString& d : dateien)
         QVERIFY2(m_ordner->lies(d) == vorher[d], qPrintable(d));
     QCOMPARE(register_().at(1), QStringLiteral("Bert"));
 }
 
+void TestNutzer::eintragenUngueltig_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("wie ein freier Platz") << " --Otto";
+    // the register would hold "?ukasz", and "Łukasz" could be entered again
+    QTest::newRow("außerhalb von Windows-1252") << "Łukasz";
+}
+
 void TestNutzer::eintragenUngueltig()
 {
+    QFETCH(QString, name);
     setzeRegister({QStringLiteral("Anna")});
     const QByteArray vorher = m_ordner->lies(QStringLiteral("xbasan.dat"));
     dialog::Skript skript;
-    eintragenPerTastatur(QStringLiteral(" --Otto"));
+    eintragenPerTastatur(name);
     QCOMPARE(skript.texte, QStringList{QStringLiteral("ungültige Eingabe!")});
     QCOMPARE(m_ordner->lies(QStringLiteral("xbasan.dat")), vorher);
     QCOMPARE(nutzer, 0);
     QVERIFY(!Tnut02::instanz().isVisible());
     QVERIFY(Tnut02::instanz().edi1nut02->text().isEmpty());
+}
+
+void TestNutzer::eintragenBeiDateigrenze()
+{
+    // the real limit: no file may grow past 0 bytes; SIGXFSZ would end the test
+    const QStringList dateienVorher = QDir(m_ordner->pfad(QString())).entryList(QDir::Files);
+    const QByteArray vorher = m_ordner->lies(QStringLiteral("xbasan.dat"));
+    rlimit alt{};
+    QCOMPARE(::getrlimit(RLIMIT_FSIZE, &alt), 0);
+    const auto signalVorher = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit null = alt;
+    null.rlim_cur = 0;
+    QCOMPARE(::setrlimit(RLIMIT_FSIZE, &null), 0);
+    dialog::Skript skript;
+    eintragenPerTastatur(QStringLiteral("Neu"));
+    ::setrlimit(RLIMIT_FSIZE, &alt);
+    std::signal(SIGXFSZ, signalVorher);
+    QCOMPARE(skript.texte, QStringList{QStringLiteral("Zu wenig Speicherplatz")});
+    QCOMPARE(m_ordner->lies(QStringLiteral("xbasan.dat")).size(), 840);
+    QCOMPARE(m_ordner->lies(QStringLiteral("xbasan.dat")), vorher);
+    QCOMPARE(QDir(m_ordner->pfad(QString())).entryList(QDir::Files), dateienVorher);
+    QCOMPARE(nutzer, 0);
 }
 
 void TestNutzer::eintragenNurNachEigenemEnter()
