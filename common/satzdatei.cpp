@@ -85,7 +85,7 @@ mode_t modusFuer(const QByteArray& ziel)
 QByteArray schreibeKopie(const QByteArray& zielpfad, const QByteArray& daten)
 {
     QByteArray kopie = zielpfad + ".XXXXXX";
-    const int fd = ::mkstemp(kopie.data());
+    const int fd = ::mkostemp(kopie.data(), O_CLOEXEC);
     if (fd < 0)
         throw EAFehler(codeFuer(errno));
     const auto scheitern = [&](int err) {
@@ -152,7 +152,7 @@ void raeumeAuf(const QString& ordner)
 {
     static const QRegularExpression kopie(QStringLiteral("^.+\\.(dat|jpg)\\.[A-Za-z0-9]{6}$"));
     const QDir dir(ordner);
-    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System))
+    for (const QString& name : dir.entryList(QDir::Files))
         if (kopie.match(name).hasMatch())
             QFile::remove(dir.filePath(name));
 }
