@@ -12,9 +12,11 @@
 #include "platform/warten.h"
 #include "tests/support/testumgebung.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFontInfo>
+#include <QImageWriter>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -67,6 +69,8 @@ private slots:
     void jpegLaden();
     void jpegFehler_data();
     void jpegFehler();
+    void jpegGrenzen_data();
+    void jpegGrenzen();
     void schriften();
     void wartenLaesstEreignisseLaufen();
 };
@@ -242,6 +246,25 @@ void TestPlatform::jpegFehler_data()
         riesig[k + 1] = char(0xE8);
     }
     QTest::newRow("riesig") << riesig << "Datei riesig.jpg kann nicht geöffnet werden. Das Bild ist zu groß.";
+    // a progressive picture of 16 x 16 whose header claims 32000 x 32000: decoding
+    // it would take gigabytes before the first line, so it is refused after the header
+    QByteArray progressiv;
+    {
+        QBuffer puffer(&progressiv);
+        puffer.open(QIODevice::WriteOnly);
+        QImage klein(16, 16, QImage::Format_RGB32);
+        klein.fill(Qt::darkGreen);
+        QImageWriter schreiber(&puffer, "jpeg");
+        schreiber.setProgressiveScanWrite(true);
+        QVERIFY(schreiber.write(klein));
+    }
+    const qsizetype sof2 = progressiv.indexOf(QByteArray("\xFF\xC2", 2));
+    QVERIFY(sof2 > 0 && progressiv.size() < 1024);
+    for (qsizetype k : {sof2 + 5, sof2 + 7}) {
+        progressiv[k] = char(0x7D);  // 32000
+        progressiv[k + 1] = char(0x00);
+    }
+    QTest::newRow("riesig progressiv") << progressiv << "Datei weit.jpg kann nicht geöffnet werden. Das Bild ist zu groß.";
     QTest::newRow("Ordner") << QByteArray() << "Datei ordner.jpg kann nicht geöffnet werden. Zugriff verweigert.";
 }
 
@@ -255,6 +278,8 @@ void TestPlatform::jpegFehler()
         QDir(ordner.pfad(QString())).mkdir(name);
     else if (name != QLatin1String("fehlt.jpg"))
         ordner.schreibe(name, inhalt);
+    QElapsedTimer uhr;
+    uhr.start();
     try {
         const QImage bild = ladeJpeg(name);
         // a cut-off file may decode with grey rest; it must not crash
@@ -266,6 +291,39 @@ void TestPlatform::jpegFehler()
             QVERIFY2(e.text().startsWith(beginn), qPrintable(e.text()));
             QVERIFY(e.text().size() > beginn.size());  // the reason follows
         }
+    }
+    // refused from the header: no time spent decoding what is never shown
+    QVERIFY2(uhr.elapsed() < 2000, qPrintable(QString::number(uhr.elapsed())));
+}
+
+void TestPlatform::jpegGrenzen_data()
+{
+    QTest::addColumn<int>("breite");
+    QTest::addColumn<int>("hoehe");
+    QTest::addColumn<bool>("angenommen");
+    QTest::newRow("4096 x 4096") << 4096 << 4096 << true;
+    QTest::newRow("8192 x 2048") << 8192 << 2048 << true;
+    QTest::newRow("4097 x 4096") << 4097 << 4096 << false;
+    QTest::newRow("8193 breit") << 8193 << 16 << false;
+    QTest::newRow("8193 hoch") << 16 << 8193 << false;
+}
+
+void TestPlatform::jpegGrenzen()
+{
+    QFETCH(int, breite);
+    QFETCH(int, hoehe);
+    QFETCH(bool, angenommen);
+    Arbeitsordner ordner;
+    QImage bild(breite, hoehe, QImage::Format_RGB32);
+    bild.fill(Qt::darkBlue);
+    QVERIFY(bild.save(ordner.pfad(QStringLiteral("bild.jpg")), "jpeg", 10));
+    try {
+        const QImage geladen = ladeJpeg(QStringLiteral("bild.jpg"));
+        QVERIFY(angenommen);
+        QCOMPARE(geladen.size(), QSize(breite, hoehe));
+    } catch (const VelmoraFehler& e) {
+        QVERIFY(!angenommen);
+        QCOMPARE(e.text(), QStringLiteral("Datei bild.jpg kann nicht geöffnet werden. Das Bild ist zu groß."));
     }
 }
 
