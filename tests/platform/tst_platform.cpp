@@ -63,6 +63,7 @@ private slots:
     void tastenvorschau();
     void tasteLosNurImFensterDesDrucks();
     void fehlerboxLaesstProgrammWeiterlaufen();
+    void fehlerImEreignisWirdGezeigt_data();
     void fehlerImEreignisWirdGezeigt();
     void leinwandBleibt();
     void dialogSkript();
@@ -157,14 +158,28 @@ void TestPlatform::fehlerboxLaesstProgrammWeiterlaufen()
     QVERIFY(f.isVisible());
 }
 
+void TestPlatform::fehlerImEreignisWirdGezeigt_data()
+{
+    QTest::addColumn<std::function<void()>>("handler");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("Konvertierung") << std::function<void()>([] { throw Konvertierungsfehler::integer(QStringLiteral("x")); })
+                                   << "'x' ist kein gültiger Integerwert";
+    QTest::newRow("Speicher") << std::function<void()>([] { throw std::bad_alloc(); }) << "Zu wenig Arbeitsspeicher.";
+}
+
 void TestPlatform::fehlerImEreignisWirdGezeigt()
 {
+    QFETCH(std::function<void()>, handler);
+    QFETCH(QString, text);
     // an error that escapes a handler is caught at the event dispatch
     dialog::Skript skript;
     QObject ziel;
-    QTimer::singleShot(0, &ziel, [] { throw Konvertierungsfehler::integer(QStringLiteral("x")); });
+    QTimer::singleShot(0, &ziel, handler);
     QTRY_COMPARE(skript.texte.size(), 1);
-    QCOMPARE(skript.texte.first(), QStringLiteral("'x' ist kein gültiger Integerwert"));
+    // and one that a handler run through schuetze throws
+    schuetze(handler);
+    QCOMPARE(skript.texte, QStringList(2, text));
+    QCOMPARE(skript.titel, QStringList(2, QStringLiteral("VELMORA")));
 }
 
 void TestPlatform::leinwandBleibt()
