@@ -15,6 +15,7 @@
 #include "shell/umeldung.h"
 #include "tests/support/testumgebung.h"
 
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -76,6 +77,7 @@ private slots:
     void rahmenFehlendeDatei_data();
     void rahmenFehlendeDatei();
     void punkttexteMitKommaOderPunkt();
+    void druckFehlgeschlagen_data();
     void druckFehlgeschlagen();
     void druckenMehrereSeiten();
     void regeltexte();
@@ -411,19 +413,38 @@ void TestErgebnisse::regeltexte()
     QCOMPARE(regelzeilen(61) == regelzeilen(62), false);
 }
 
+void TestErgebnisse::druckFehlgeschlagen_data()
+{
+    QTest::addColumn<QString>("ziel");     // the file tests redirect the job to; empty: the default
+    QTest::addColumn<QString>("muster");  // the message, with <ordner> for the working folder
+    QTest::newRow("Ordner fehlt") << "fehlt/blatt.pdf"
+                                  << "Kein Drucker eingerichtet\\. Die Datei <ordner>/fehlt/blatt\\.pdf konnte nicht geschrieben werden\\.";
+    // "ausdrucke" is a file, so no PDF can be put there, not even by root
+    QTest::newRow("kein Drucker, ausdrucke gesperrt")
+        << "" << "Kein Drucker eingerichtet\\. Die Datei <ordner>/ausdrucke/druck-\\d{8}-\\d{6}-\\d{3}\\.pdf konnte nicht geschrieben werden\\.";
+}
+
 void TestErgebnisse::druckFehlgeschlagen()
 {
+    QFETCH(QString, ziel);
+    QFETCH(QString, muster);
+    if (ziel.isEmpty() && !QPrinterInfo::defaultPrinter().isNull())
+        QSKIP("this machine has a printer");
     auto& f = TForm4::instanz();
     f.zeileHinzufuegen(QStringLiteral("  Zeile"));
     ungedruckt = 1;
-    // a job that cannot be started: the sheet still counts as unprinted
-    Druckauftrag::setzeZieldatei(m_ordner->pfad(QStringLiteral("fehlt/blatt.pdf")));
+    m_ordner->schreibe(QStringLiteral("ausdrucke"), "kein Ordner");
+    Druckauftrag::setzeZieldatei(ziel.isEmpty() ? QString() : m_ordner->pfad(ziel));
     dialog::Skript skript;
     f.show();
     QTest::mouseClick(f.Button2, Qt::LeftButton);
     Druckauftrag::setzeZieldatei({});
     f.hide();
+    // the message says which file could not be written; the sheet still counts as unprinted
     QCOMPARE(skript.texte.size(), 1);
+    const QString ordner = QRegularExpression::escape(QDir(m_ordner->pfad(QString())).absolutePath());
+    const QRegularExpression erwartet(QLatin1Char('^') + QString(muster).replace(QStringLiteral("<ordner>"), ordner) + QLatin1Char('$'));
+    QVERIFY2(erwartet.match(skript.texte.first()).hasMatch(), qPrintable(skript.texte.first()));
     QCOMPARE(ungedruckt, std::uint8_t(1));
 }
 
