@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QImageWriter>
 #include <QLineEdit>
 #include <QPushButton>
@@ -66,6 +67,8 @@ private slots:
     void fehlerImEreignisWirdGezeigt_data();
     void fehlerImEreignisWirdGezeigt();
     void leinwandBleibt();
+    void textLoeschen_data();
+    void textLoeschen();
     void dialogSkript();
     void jpegLaden();
     void jpegFehler_data();
@@ -208,6 +211,40 @@ void TestPlatform::leinwandBleibt()
     QCOMPARE(flaeche.canvas().bild()->pixelColor(55, 15), QColor(Qt::blue));
     flaeche.freigeben();
     QVERIFY(flaeche.bild().isNull());
+}
+
+void TestPlatform::textLoeschen_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("hoehe");
+    // letters whose ink overhangs their cell, small and large
+    for (int hoehe : {24, 48, 61})
+        for (const char* text : {"Joghurt", "Kaffee", "WAFFEL", "Ärztin", "fj", "jeden ", "Yacht", "Tanz", "Vogel", "Affe"})
+            QTest::addRow("%s %d", text, hoehe) << QString::fromUtf8(text) << hoehe;
+}
+
+void TestPlatform::textLoeschen()
+{
+    QFETCH(QString, text);
+    QFETCH(int, hoehe);
+    Malflaeche flaeche(nullptr, Qt::white);
+    flaeche.resize(8 * hoehe, 3 * hoehe);
+    Leinwand& c = flaeche.canvas();
+    c.schrift = schrift::font(QStringLiteral("Arial"), hoehe);
+    const int zeilenhoehe = QFontMetrics(c.schrift).height();
+    const int oben = hoehe, unten = hoehe + zeilenhoehe + 1;  // grid lines just outside the cell
+    c.linie(0, oben - 1, 8 * hoehe, oben - 1);
+    c.linie(0, unten, 8 * hoehe, unten);
+    c.schriftFarbe = Qt::black;
+    c.text(hoehe, oben, text);
+    c.textLoeschen(hoehe, oben, text);
+    const QImage& bild = flaeche.bild();
+    for (int y = 0; y < bild.height(); ++y) {
+        const bool linie = y == oben - 1 || y == unten;
+        for (int x = 0; x < bild.width(); ++x)
+            QVERIFY2(bild.pixelColor(x, y) == (linie ? QColor(Qt::black) : QColor(Qt::white)),
+                     qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+    }
 }
 
 void TestPlatform::dialogSkript()
