@@ -14,6 +14,7 @@
 #include "shell/uform4.h"
 #include "shell/umeldung.h"
 #include "tests/support/testumgebung.h"
+#include "tests/support/testuhr.h"
 
 #include <QPrinterInfo>
 #include <QProcess>
@@ -22,15 +23,6 @@
 #include <QTest>
 
 namespace {
-
-class Testuhr : public Uhrquelle {
-public:
-    QDate tag{2026, 3, 7};
-    double mono = 1000.0;
-    QDate heute() const override { return tag; }
-    double tageszeit() const override { return 0.5; }
-    double sekunden() const override { return mono; }
-};
 
 QString ergebnissatz(const Arbeitsordner&, int kategorie, int satz)
 {

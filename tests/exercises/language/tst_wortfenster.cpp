@@ -15,6 +15,7 @@
 #include "shell/ergebnisse.h"
 #include "shell/programmtabelle.h"
 #include "tests/support/testumgebung.h"
+#include "tests/support/testuhr.h"
 
 #include <QApplication>
 #include <QSet>
@@ -25,13 +26,6 @@
 
 namespace {
 
-class Testuhr : public Uhrquelle {
-public:
-    double mono = 1000.0;
-    QDate heute() const override { return {2026, 3, 7}; }
-    double tageszeit() const override { return 0.5; }
-    double sekunden() const override { return mono; }
-};
 Testuhr g_uhr;
 
 // What a run should do besides answering.

@@ -18,6 +18,7 @@
 #include "shell/ergebnisse.h"
 #include "shell/programmtabelle.h"
 #include "tests/support/testumgebung.h"
+#include "tests/support/testuhr.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -30,14 +31,6 @@
 #include <map>
 
 namespace {
-
-class Testuhr : public Uhrquelle {
-public:
-    double mono = 1000.0;
-    QDate heute() const override { return QDate(2026, 3, 7); }
-    double tageszeit() const override { return 0.5; }
-    double sekunden() const override { return mono; }
-};
 
 Form* neuesFenster(int programm)
 {
