@@ -7,11 +7,12 @@
 #include <QKeyEvent>
 
 #include <clocale>
+#include <new>
 
 Anwendung::Anwendung(int& argc, char** argv) : QApplication(argc, argv)
 {
+    // no display name: the window system would append it to every caption
     setApplicationName(QStringLiteral("VELMORA"));
-    setApplicationDisplayName(QStringLiteral("VELMORA"));
     // numbers are written and read in fixed forms, never by the machine's locale
     std::setlocale(LC_NUMERIC, "C");
     // the window system's dialog font, large enough to read at a glance
@@ -51,7 +52,14 @@ bool Anwendung::notify(QObject* empfaenger, QEvent* e)
     return false;
 }
 
-void zeigeFehler(const std::exception& e) { dialog::zeige(QString::fromUtf8(e.what())); }
+void zeigeFehler(const std::exception& e)
+{
+    // the run-time library names a failed allocation in English
+    if (dynamic_cast<const std::bad_alloc*>(&e))
+        dialog::zeige(QStringLiteral("Zu wenig Arbeitsspeicher."));
+    else
+        dialog::zeige(QString::fromUtf8(e.what()));
+}
 
 void schuetze(const std::function<void()>& handler)
 {

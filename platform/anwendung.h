@@ -20,5 +20,6 @@ private:
 // that a control's signal calls goes through here, so that no exception crosses
 // the window system's code.
 void schuetze(const std::function<void()>& handler);
-// Shows the text of an error in the error box.
+// Shows the text of an error in the error box; a failed allocation as
+// "Zu wenig Arbeitsspeicher.".
 void zeigeFehler(const std::exception& e);

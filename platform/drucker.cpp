@@ -13,6 +13,12 @@
 namespace {
 QString g_zieldatei;
 QString g_letzte;
+
+[[noreturn]] void nichtGeschrieben(const QString& datei)
+{
+    throw VelmoraFehler(QStringLiteral("Kein Drucker eingerichtet. Die Datei %1 konnte nicht geschrieben werden.")
+                            .arg(QDir::toNativeSeparators(datei)));
+}
 }
 
 Druckauftrag::Druckauftrag() : m_drucker(std::make_unique<QPrinter>(QPrinter::HighResolution))
@@ -31,8 +37,12 @@ Druckauftrag::Druckauftrag() : m_drucker(std::make_unique<QPrinter>(QPrinter::Hi
         m_drucker->setPrinterName(standard.printerName());
     }
     m_maler = std::make_unique<QPainter>();
-    if (!m_maler->begin(m_drucker.get()))
+    if (!m_maler->begin(m_drucker.get())) {
+        // a read-only working folder: say which file could not be written
+        if (!m_datei.isEmpty())
+            nichtGeschrieben(m_datei);
         throw VelmoraFehler(QStringLiteral("Der Drucker kann nicht benutzt werden."));
+    }
     // 0.1 mm per unit
     const double faktor = m_drucker->resolution() / 254.0;
     m_maler->scale(faktor, faktor);
@@ -62,7 +72,10 @@ void Druckauftrag::neueSeite() { m_drucker->newPage(); }
 void Druckauftrag::beenden()
 {
     // a job that could not be finished (spooler gone, disk full) is an error
-    if (!m_maler->end() || (!m_datei.isEmpty() && !QFileInfo(m_datei).size()))
+    const bool beendet = m_maler->end();
+    if (!m_datei.isEmpty() && (!beendet || !QFileInfo(m_datei).size()))
+        nichtGeschrieben(m_datei);
+    if (!beendet)
         throw VelmoraFehler(QStringLiteral("Der Ausdruck konnte nicht beendet werden."));
     g_letzte = m_datei;
     if (!m_datei.isEmpty() && g_zieldatei.isEmpty())

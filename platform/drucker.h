@@ -1,6 +1,7 @@
 #pragma once
 // The default printer: the system's default printer when there is one, otherwise
-// a PDF file in the folder "ausdrucke" of the working folder, named in a message.
+// a PDF file in the folder "ausdrucke" of the working folder, named in a message
+// (also when it cannot be written).
 // Pages are drawn in units of 0.1 mm from the top left of the printable area.
 #include <QFont>
 #include <QString>

@@ -27,9 +27,11 @@ void beiFehler(j_common_ptr info)
 
 void beiWarnung(j_common_ptr, int) {}
 
-// A header may claim any size up to 65500 x 65500: decode large pictures at a
-// reduced scale and refuse what would still not fit in memory.
-constexpr unsigned kSeite = 4096;
+// A header may claim up to 65500 x 65500 pixels, and a progressive picture
+// needs memory for all of them before the first line comes out. Larger than a
+// 4096 x 4096 picture (twice what a 4K screen shows) or wider or higher than
+// 8192 is refused after the header, before any decoding.
+constexpr unsigned kSeite = 8192;
 constexpr unsigned long long kHoechstensPunkte = 4096ull * 4096ull;
 
 [[noreturn]] void scheitern(const QString& datei, const QString& grund)
@@ -54,16 +56,12 @@ QString dekodiere(const QByteArray& daten, QImage* bild)
     jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(daten.constData()),
                  static_cast<unsigned long>(daten.size()));
     jpeg_read_header(&info, TRUE);
-    info.out_color_space = JCS_RGB;
-    info.scale_num = 1;
-    info.scale_denom = 1;
-    while (info.scale_denom < 8 && (info.image_width / info.scale_denom > kSeite || info.image_height / info.scale_denom > kSeite))
-        info.scale_denom *= 2;
-    jpeg_calc_output_dimensions(&info);
-    if (1ull * info.output_width * info.output_height > kHoechstensPunkte) {
+    if (info.image_width > kSeite || info.image_height > kSeite
+        || 1ull * info.image_width * info.image_height > kHoechstensPunkte) {
         jpeg_destroy_decompress(&info);
         return QStringLiteral("Das Bild ist zu groß.");
     }
+    info.out_color_space = JCS_RGB;
     jpeg_start_decompress(&info);
     *bild = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height),
                    QImage::Format_RGB888);

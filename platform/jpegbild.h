@@ -1,6 +1,8 @@
 #pragma once
 // JPEG pictures through libjpeg. A missing or broken file throws VelmoraFehler
-// "Datei <name> kann nicht geöffnet werden. <reason>".
+// "Datei <name> kann nicht geöffnet werden. <reason>"; a picture larger than a
+// screen can use (over 4096 x 4096 pixels, or a side over 8192) gives the
+// reason "Das Bild ist zu groß." before it is decoded.
 #include <QImage>
 #include <QString>
 

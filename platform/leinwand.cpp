@@ -70,6 +70,19 @@ void Leinwand::text(int x, int y, const QString& t)
     });
 }
 
+void Leinwand::textLoeschen(int x, int y, const QString& t)
+{
+    male([&](QPainter& p) {
+        const QFontMetrics fm(schrift);
+        const QRect feld(x, y, fm.horizontalAdvance(t), fm.height());
+        // the ink, a pixel wider for smoothing, but only in the cell's rows, so
+        // that lines above and below stay
+        const QRect tinte = fm.boundingRect(t).translated(x, y + fm.ascent()).adjusted(-1, 0, 1, 0);
+        const QRect zeilen(tinte.left(), feld.top(), tinte.width(), feld.height());
+        p.fillRect(feld.united(zeilen), pinselFarbe);
+    });
+}
+
 int Leinwand::textBreite(const QString& t) const { return QFontMetrics(schrift).horizontalAdvance(t); }
 
 int Leinwand::textHoehe(const QString&) const { return QFontMetrics(schrift).height(); }

@@ -33,6 +33,10 @@ public:
     void linie(int x1, int y1, int x2, int y2);
     void fuellen(int x1, int y1, int x2, int y2);  // brush only, no outline
     void text(int x, int y, const QString& text);  // top left corner at (x, y)
+    // Clears, with the brush colour, what text(x, y, text) drew: its cell and any
+    // ink that overhangs it left or right. Drawing the text again in the
+    // background colour would leave a fringe of smoothed edges.
+    void textLoeschen(int x, int y, const QString& text);
     int textBreite(const QString& text) const;
     int textHoehe(const QString& text) const;
     void bildZeichnen(const QRect& ziel, const QImage& quelle);  // stretched

@@ -169,6 +169,16 @@ void Tdeu01::schreibe(int x, int y, const QString& text, const QColor& farbe)
     pb->update();
 }
 
+// Clears a word's area: drawn again in white, its smoothed edges would stay grey.
+void Tdeu01::loesche(int x, int y, const QString& text)
+{
+    Leinwand& c = pb->canvas();
+    c.schrift = schrift::font(QStringLiteral("Arial"), 6 * ey);
+    c.pinselFarbe = farbe::weiss;
+    c.textLoeschen(x, y, text);
+    pb->update();
+}
+
 void Tdeu01::aufbau()
 {
     Leinwand& c = pb->canvas();
@@ -273,7 +283,7 @@ void Tdeu01::reaktion()
     if (m_eingabe.empty())
         return;
     const int p = static_cast<int>(m_eingabe.size());
-    schreibe(62 * ex, 10 * p * ey + 3 * ey, m_eingabe.back(), farbe::weiss);
+    loesche(62 * ex, 10 * p * ey + 3 * ey, m_eingabe.back());
     m_eingabe.pop_back();
 }
 
@@ -288,7 +298,7 @@ void Tdeu01::check()
         schreibe(62 * ex, 93 * ey, QStringLiteral("FEHLER!"), farbe::schwarz);
         const auto& vorgabe = m_aufgabe.vorgabe;
         for (int i = 1; i <= static_cast<int>(vorgabe.size()); ++i)
-            schreibe(22 * ex, 10 * i * ey + 3 * ey, vorgabe[i - 1], farbe::weiss);
+            loesche(22 * ex, 10 * i * ey + 3 * ey, vorgabe[i - 1]);
         for (int i = 1; i <= static_cast<int>(m_aufgabe.loesung.size()); ++i)
             schreibe(22 * ex, 10 * i * ey + 3 * ey, m_aufgabe.loesung[i - 1], m_art.loesungsfarbe);
     }

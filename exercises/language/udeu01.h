@@ -70,6 +70,7 @@ private:
     void check();
     void weiterClick();
     void schreibe(int x, int y, const QString& text, const QColor& farbe);
+    void loesche(int x, int y, const QString& text);
 
     const Ordnungsart& m_art;
     Uebungslauf m_lauf;

@@ -12,9 +12,12 @@
 #include "platform/warten.h"
 #include "tests/support/testumgebung.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFontInfo>
+#include <QFontMetrics>
+#include <QImageWriter>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -61,12 +64,17 @@ private slots:
     void tastenvorschau();
     void tasteLosNurImFensterDesDrucks();
     void fehlerboxLaesstProgrammWeiterlaufen();
+    void fehlerImEreignisWirdGezeigt_data();
     void fehlerImEreignisWirdGezeigt();
     void leinwandBleibt();
+    void textLoeschen_data();
+    void textLoeschen();
     void dialogSkript();
     void jpegLaden();
     void jpegFehler_data();
     void jpegFehler();
+    void jpegGrenzen_data();
+    void jpegGrenzen();
     void schriften();
     void wartenLaesstEreignisseLaufen();
 };
@@ -153,14 +161,28 @@ void TestPlatform::fehlerboxLaesstProgrammWeiterlaufen()
     QVERIFY(f.isVisible());
 }
 
+void TestPlatform::fehlerImEreignisWirdGezeigt_data()
+{
+    QTest::addColumn<std::function<void()>>("handler");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("Konvertierung") << std::function<void()>([] { throw Konvertierungsfehler::integer(QStringLiteral("x")); })
+                                   << "'x' ist kein gültiger Integerwert";
+    QTest::newRow("Speicher") << std::function<void()>([] { throw std::bad_alloc(); }) << "Zu wenig Arbeitsspeicher.";
+}
+
 void TestPlatform::fehlerImEreignisWirdGezeigt()
 {
+    QFETCH(std::function<void()>, handler);
+    QFETCH(QString, text);
     // an error that escapes a handler is caught at the event dispatch
     dialog::Skript skript;
     QObject ziel;
-    QTimer::singleShot(0, &ziel, [] { throw Konvertierungsfehler::integer(QStringLiteral("x")); });
+    QTimer::singleShot(0, &ziel, handler);
     QTRY_COMPARE(skript.texte.size(), 1);
-    QCOMPARE(skript.texte.first(), QStringLiteral("'x' ist kein gültiger Integerwert"));
+    // and one that a handler run through schuetze throws
+    schuetze(handler);
+    QCOMPARE(skript.texte, QStringList(2, text));
+    QCOMPARE(skript.titel, QStringList(2, QStringLiteral("VELMORA")));
 }
 
 void TestPlatform::leinwandBleibt()
@@ -189,6 +211,40 @@ void TestPlatform::leinwandBleibt()
     QCOMPARE(flaeche.canvas().bild()->pixelColor(55, 15), QColor(Qt::blue));
     flaeche.freigeben();
     QVERIFY(flaeche.bild().isNull());
+}
+
+void TestPlatform::textLoeschen_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("hoehe");
+    // letters whose ink overhangs their cell, small and large
+    for (int hoehe : {24, 48, 61})
+        for (const char* text : {"Joghurt", "Kaffee", "WAFFEL", "Ärztin", "fj", "jeden ", "Yacht", "Tanz", "Vogel", "Affe"})
+            QTest::addRow("%s %d", text, hoehe) << QString::fromUtf8(text) << hoehe;
+}
+
+void TestPlatform::textLoeschen()
+{
+    QFETCH(QString, text);
+    QFETCH(int, hoehe);
+    Malflaeche flaeche(nullptr, Qt::white);
+    flaeche.resize(8 * hoehe, 3 * hoehe);
+    Leinwand& c = flaeche.canvas();
+    c.schrift = schrift::font(QStringLiteral("Arial"), hoehe);
+    const int zeilenhoehe = QFontMetrics(c.schrift).height();
+    const int oben = hoehe, unten = hoehe + zeilenhoehe + 1;  // grid lines just outside the cell
+    c.linie(0, oben - 1, 8 * hoehe, oben - 1);
+    c.linie(0, unten, 8 * hoehe, unten);
+    c.schriftFarbe = Qt::black;
+    c.text(hoehe, oben, text);
+    c.textLoeschen(hoehe, oben, text);
+    const QImage& bild = flaeche.bild();
+    for (int y = 0; y < bild.height(); ++y) {
+        const bool linie = y == oben - 1 || y == unten;
+        for (int x = 0; x < bild.width(); ++x)
+            QVERIFY2(bild.pixelColor(x, y) == (linie ? QColor(Qt::black) : QColor(Qt::white)),
+                     qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+    }
 }
 
 void TestPlatform::dialogSkript()
@@ -242,6 +298,25 @@ void TestPlatform::jpegFehler_data()
         riesig[k + 1] = char(0xE8);
     }
     QTest::newRow("riesig") << riesig << "Datei riesig.jpg kann nicht geöffnet werden. Das Bild ist zu groß.";
+    // a progressive picture of 16 x 16 whose header claims 32000 x 32000: decoding
+    // it would take gigabytes before the first line, so it is refused after the header
+    QByteArray progressiv;
+    {
+        QBuffer puffer(&progressiv);
+        puffer.open(QIODevice::WriteOnly);
+        QImage klein(16, 16, QImage::Format_RGB32);
+        klein.fill(Qt::darkGreen);
+        QImageWriter schreiber(&puffer, "jpeg");
+        schreiber.setProgressiveScanWrite(true);
+        QVERIFY(schreiber.write(klein));
+    }
+    const qsizetype sof2 = progressiv.indexOf(QByteArray("\xFF\xC2", 2));
+    QVERIFY(sof2 > 0 && progressiv.size() < 1024);
+    for (qsizetype k : {sof2 + 5, sof2 + 7}) {
+        progressiv[k] = char(0x7D);  // 32000
+        progressiv[k + 1] = char(0x00);
+    }
+    QTest::newRow("riesig progressiv") << progressiv << "Datei weit.jpg kann nicht geöffnet werden. Das Bild ist zu groß.";
     QTest::newRow("Ordner") << QByteArray() << "Datei ordner.jpg kann nicht geöffnet werden. Zugriff verweigert.";
 }
 
@@ -255,6 +330,8 @@ void TestPlatform::jpegFehler()
         QDir(ordner.pfad(QString())).mkdir(name);
     else if (name != QLatin1String("fehlt.jpg"))
         ordner.schreibe(name, inhalt);
+    QElapsedTimer uhr;
+    uhr.start();
     try {
         const QImage bild = ladeJpeg(name);
         // a cut-off file may decode with grey rest; it must not crash
@@ -266,6 +343,39 @@ void TestPlatform::jpegFehler()
             QVERIFY2(e.text().startsWith(beginn), qPrintable(e.text()));
             QVERIFY(e.text().size() > beginn.size());  // the reason follows
         }
+    }
+    // refused from the header: no time spent decoding what is never shown
+    QVERIFY2(uhr.elapsed() < 2000, qPrintable(QString::number(uhr.elapsed())));
+}
+
+void TestPlatform::jpegGrenzen_data()
+{
+    QTest::addColumn<int>("breite");
+    QTest::addColumn<int>("hoehe");
+    QTest::addColumn<bool>("angenommen");
+    QTest::newRow("4096 x 4096") << 4096 << 4096 << true;
+    QTest::newRow("8192 x 2048") << 8192 << 2048 << true;
+    QTest::newRow("4097 x 4096") << 4097 << 4096 << false;
+    QTest::newRow("8193 breit") << 8193 << 16 << false;
+    QTest::newRow("8193 hoch") << 16 << 8193 << false;
+}
+
+void TestPlatform::jpegGrenzen()
+{
+    QFETCH(int, breite);
+    QFETCH(int, hoehe);
+    QFETCH(bool, angenommen);
+    Arbeitsordner ordner;
+    QImage bild(breite, hoehe, QImage::Format_RGB32);
+    bild.fill(Qt::darkBlue);
+    QVERIFY(bild.save(ordner.pfad(QStringLiteral("bild.jpg")), "jpeg", 10));
+    try {
+        const QImage geladen = ladeJpeg(QStringLiteral("bild.jpg"));
+        QVERIFY(angenommen);
+        QCOMPARE(geladen.size(), QSize(breite, hoehe));
+    } catch (const VelmoraFehler& e) {
+        QVERIFY(!angenommen);
+        QCOMPARE(e.text(), QStringLiteral("Datei bild.jpg kann nicht geöffnet werden. Das Bild ist zu groß."));
     }
 }
 

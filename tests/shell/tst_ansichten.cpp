@@ -14,19 +14,13 @@
 #include "shell/udat02.h"
 #include "shell/udatlist.h"
 #include "tests/support/testumgebung.h"
+#include "tests/support/testuhr.h"
 
 #include <QRegularExpression>
 #include <QTest>
 #include <QtEndian>
 
 namespace {
-
-class Testuhr : public Uhrquelle {
-public:
-    QDate heute() const override { return {2026, 3, 7}; }
-    double tageszeit() const override { return 0.5; }
-    double sekunden() const override { return 1000.0; }
-};
 
 // The ten result records (oldest first) of exercise k (1 to 110) and user u.
 void setzeErgebnisse(int k, int u, const QStringList& saetze)

@@ -14,22 +14,15 @@
 #include "shell/uform4.h"
 #include "shell/umeldung.h"
 #include "tests/support/testumgebung.h"
+#include "tests/support/testuhr.h"
 
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTest>
 
 namespace {
-
-class Testuhr : public Uhrquelle {
-public:
-    QDate tag{2026, 3, 7};
-    double mono = 1000.0;
-    QDate heute() const override { return tag; }
-    double tageszeit() const override { return 0.5; }
-    double sekunden() const override { return mono; }
-};
 
 QString ergebnissatz(const Arbeitsordner&, int kategorie, int satz)
 {
@@ -76,6 +69,7 @@ private slots:
     void rahmenFehlendeDatei_data();
     void rahmenFehlendeDatei();
     void punkttexteMitKommaOderPunkt();
+    void druckFehlgeschlagen_data();
     void druckFehlgeschlagen();
     void druckenMehrereSeiten();
     void regeltexte();
@@ -109,10 +103,11 @@ void TestErgebnisse::ersterLauf_data()
     QTest::addColumn<float>("punkte");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("tendenz");
-    QTest::newRow("234.56") << 234.56f << "234,559" << "+";
-    QTest::newRow("2") << 2.0f << "2" << "0";
-    QTest::newRow("2.99") << 2.99f << "2,99000" << "0";
-    QTest::newRow("3") << 3.0f << "3" << "+";
+    QTest::addColumn<QString>("gezeigt");  // the score as the result line shows it
+    QTest::newRow("234.56") << 234.56f << "234,559" << "+" << " 234.56";
+    QTest::newRow("2") << 2.0f << "2" << "0" << "   2.00";
+    QTest::newRow("2.99") << 2.99f << "2,99000" << "0" << "   2.99";
+    QTest::newRow("3") << 3.0f << "3" << "+" << "   3.00";
 }
 
 void TestErgebnisse::ersterLauf()
@@ -120,11 +115,12 @@ void TestErgebnisse::ersterLauf()
     QFETCH(float, punkte);
     QFETCH(QString, text);
     QFETCH(QString, tendenz);
+    QFETCH(QString, gezeigt);
     ergein(7, 15, punkte);  // "Zahlwort": category 0, item 3
     QCOMPARE(ergebnissatz(*m_ordner, 0, 2 * 400 + 6 * 10 + 9), QStringLiteral("07.03.2026   ") + text);
     QCOMPARE(ergebnissatz(*m_ordner, 0, 2 * 400 + 6 * 10 + 8), QString(20, QLatin1Char(' ')));
     QCOMPARE(ergebniszeile.left(20), QStringLiteral("Zahlwort            "));
-    QCOMPARE(ergebniszeile.mid(20, 7), textformat::punktFormat72(textformat::strToFloat(text)));
+    QCOMPARE(ergebniszeile.mid(20, 7), gezeigt);
     QCOMPARE(ergebniszeile.mid(29, 7), QStringLiteral("   0.00"));
     QCOMPARE(ergebniszeile.mid(41, 1), tendenz);
     QCOMPARE(ungedruckt, std::uint8_t(1));
@@ -411,19 +407,38 @@ void TestErgebnisse::regeltexte()
     QCOMPARE(regelzeilen(61) == regelzeilen(62), false);
 }
 
+void TestErgebnisse::druckFehlgeschlagen_data()
+{
+    QTest::addColumn<QString>("ziel");     // the file tests redirect the job to; empty: the default
+    QTest::addColumn<QString>("muster");  // the message, with <ordner> for the working folder
+    QTest::newRow("Ordner fehlt") << "fehlt/blatt.pdf"
+                                  << "Kein Drucker eingerichtet\\. Die Datei <ordner>/fehlt/blatt\\.pdf konnte nicht geschrieben werden\\.";
+    // "ausdrucke" is a file, so no PDF can be put there, not even by root
+    QTest::newRow("kein Drucker, ausdrucke gesperrt")
+        << "" << "Kein Drucker eingerichtet\\. Die Datei <ordner>/ausdrucke/druck-\\d{8}-\\d{6}-\\d{3}\\.pdf konnte nicht geschrieben werden\\.";
+}
+
 void TestErgebnisse::druckFehlgeschlagen()
 {
+    QFETCH(QString, ziel);
+    QFETCH(QString, muster);
+    if (ziel.isEmpty() && !QPrinterInfo::defaultPrinter().isNull())
+        QSKIP("this machine has a printer");
     auto& f = TForm4::instanz();
     f.zeileHinzufuegen(QStringLiteral("  Zeile"));
     ungedruckt = 1;
-    // a job that cannot be started: the sheet still counts as unprinted
-    Druckauftrag::setzeZieldatei(m_ordner->pfad(QStringLiteral("fehlt/blatt.pdf")));
+    m_ordner->schreibe(QStringLiteral("ausdrucke"), "kein Ordner");
+    Druckauftrag::setzeZieldatei(ziel.isEmpty() ? QString() : m_ordner->pfad(ziel));
     dialog::Skript skript;
     f.show();
     QTest::mouseClick(f.Button2, Qt::LeftButton);
     Druckauftrag::setzeZieldatei({});
     f.hide();
+    // the message says which file could not be written; the sheet still counts as unprinted
     QCOMPARE(skript.texte.size(), 1);
+    const QString ordner = QRegularExpression::escape(QDir(m_ordner->pfad(QString())).absolutePath());
+    const QRegularExpression erwartet(QLatin1Char('^') + QString(muster).replace(QStringLiteral("<ordner>"), ordner) + QLatin1Char('$'));
+    QVERIFY2(erwartet.match(skript.texte.first()).hasMatch(), qPrintable(skript.texte.first()));
     QCOMPARE(ungedruckt, std::uint8_t(1));
 }
 

@@ -9,25 +9,23 @@
 #include "exercises/language/uwor02.h"
 #include "platform/anwendung.h"
 #include "platform/dialoge.h"
+#include "platform/leinwand.h"
+#include "platform/schriften.h"
 #include "shell/aufruf.h"
 #include "shell/ergebnisse.h"
 #include "shell/programmtabelle.h"
 #include "tests/support/testumgebung.h"
+#include "tests/support/testuhr.h"
 
 #include <QApplication>
 #include <QSet>
 #include <QTest>
+#include <algorithm>
+#include <numeric>
 #include <random>
 
 namespace {
 
-class Testuhr : public Uhrquelle {
-public:
-    double mono = 1000.0;
-    QDate heute() const override { return {2026, 3, 7}; }
-    double tageszeit() const override { return 0.5; }
-    double sekunden() const override { return mono; }
-};
 Testuhr g_uhr;
 
 // What a run should do besides answering.
@@ -151,6 +149,8 @@ class TestWortfenster : public QObject {
 private slots:
     void init();
     void cleanup();
+    void ohneSaum_data();
+    void ohneSaum();
     void ausBeidenMenues_data();
     void ausBeidenMenues();
     void sortierenWaechst();
@@ -344,6 +344,68 @@ void TestWortfenster::loesungNachFehler()
     // keys of a judged task pick nothing
     QTest::keyClick(&f, 'a');
     QCOMPARE(f.gewaehlt(), int(f.aktuelleAufgabe().vorgabe.size()));
+    f.close();
+}
+
+void TestWortfenster::ohneSaum_data()
+{
+    QTest::addColumn<int>("n");
+    QTest::newRow("Sortieren") << 41;
+    QTest::newRow("Satzbau") << 50;
+}
+
+void TestWortfenster::ohneSaum()
+{
+    QFETCH(int, n);
+    // the ink of "jeden" reaches left of its place: taking the words back and
+    // showing the solution leave no trace of them
+    if (n == 50) {
+        QByteArray satz(61, ' ');
+        const QByteArray text("Er kommt jeden Tag.");
+        satz[0] = char(text.size());
+        satz.replace(1, text.size(), text);
+        m_ordner->schreibe(QStringLiteral("satzwin.dat"), satz.repeated(180));
+    }
+    Tdeu01& f = *static_cast<Tdeu01*>(fensterVon(n));
+    f.show();
+    QTest::mouseClick(f.start, Qt::LeftButton);
+    const ordnung::Aufgabe a = f.aktuelleAufgabe();
+    const int woerter = int(a.vorgabe.size());
+    const auto unterschiede = [&f](const QImage& vorher, int x1, int x2) {
+        const QImage& bild = f.pb->bild();
+        int anders = 0;
+        for (int y = bild.height() / 10; y < bild.height() * 9 / 10; ++y)
+            for (int x = bild.width() * x1 / 100; x < bild.width() * x2 / 100; ++x)
+                anders += bild.pixel(x, y) != vorher.pixel(x, y);
+        return anders;
+    };
+    const QImage leer = f.pb->bild();
+    // every word but one, "jeden" first
+    std::vector<int> reihe(woerter);
+    std::iota(reihe.begin(), reihe.end(), 0);
+    std::stable_partition(reihe.begin(), reihe.end(), [&a](int i) { return a.vorgabe[i] == QLatin1String("jeden "); });
+    for (int k = 0; k + 1 < woerter; ++k)
+        QTest::keyClick(&f, char('A' + reihe[k]));
+    for (int k = 0; k + 1 < woerter; ++k)
+        QTest::keyClick(&f, Qt::Key_Space);
+    QCOMPARE(f.gewaehlt(), 0);
+    QCOMPARE(unterschiede(leer, 60, 100), 0);  // EINGABE as before
+    // a wrong order: the solution replaces the shown words as if drawn on empty rows
+    for (int k = 0; k < woerter; ++k)
+        QTest::keyClick(&f, 'A');
+    QVERIFY(f.weiter->isVisible());
+    QImage erwartet = leer;
+    {
+        Leinwand c(&erwartet);
+        const int ex = f.pb->width() / 100, ey = f.pb->height() / 100;
+        c.schrift = schrift::font(QStringLiteral("Arial"), 6 * ey);
+        c.schriftFarbe = n == 50 ? QColor(Qt::red) : QColor(Qt::black);
+        for (int i = 1; i <= woerter; ++i) {
+            c.fuellen(20 * ex + 1, 10 * i * ey + 1, 60 * ex, 10 * (i + 1) * ey);  // between the grid lines
+            c.text(22 * ex, 10 * i * ey + 3 * ey, a.loesung[i - 1]);
+        }
+    }
+    QCOMPARE(unterschiede(erwartet, 20, 60), 0);
     f.close();
 }
 

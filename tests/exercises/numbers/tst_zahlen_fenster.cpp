@@ -18,6 +18,7 @@
 #include "shell/ergebnisse.h"
 #include "shell/programmtabelle.h"
 #include "tests/support/testumgebung.h"
+#include "tests/support/testuhr.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -30,14 +31,6 @@
 #include <map>
 
 namespace {
-
-class Testuhr : public Uhrquelle {
-public:
-    double mono = 1000.0;
-    QDate heute() const override { return QDate(2026, 3, 7); }
-    double tageszeit() const override { return 0.5; }
-    double sekunden() const override { return mono; }
-};
 
 Form* neuesFenster(int programm)
 {
@@ -58,7 +51,8 @@ QString letzterEintrag(int programm)
     return d.liesText();
 }
 
-QString eintragFuer(float punkte) { return QStringLiteral("07.03.2026   ") + textformat::punkteText(punkte); }
+// A result record of the test day with the points as stored.
+QString eintrag(const char* punkte) { return QStringLiteral("07.03.2026   ") + QLatin1String(punkte); }
 
 // The question -> solution of a content file, as the window would read it.
 std::map<QString, QString> loesungen(const QString& datei, int kapazitaet, bool mix)
@@ -330,19 +324,32 @@ void TestZahlenFenster::laufBisZumEnde_data()
 {
     QTest::addColumn<int>("n");
     QTest::addColumn<int>("aufgaben");
-    QTest::addColumn<double>("teiler");
+    QTest::addColumn<int>("ganze");           // the whole points of the message
+    QTest::addColumn<QString>("gespeichert");  // the points as stored
+    // 100 + 100 per task, less 123.45 seconds (or a tenth of them), cut to two
+    // decimals in single precision: 976.55 becomes 976.54, stored as 976,539
+    const auto zeile = [](int n, int aufgaben, int teiler) {
+        const std::map<std::pair<int, int>, std::pair<int, QString>> erwartet = {
+            {{20, 1}, {1976, QStringLiteral("1976,55")}},
+            {{15, 1}, {1476, QStringLiteral("1476,55")}},
+            {{10, 1}, {976, QStringLiteral("976,539")}},
+            {{15, 10}, {1587, QStringLiteral("1587,65")}}};
+        const auto& [ganze, gespeichert] = erwartet.at({aufgaben, teiler});
+        QTest::addRow("%d", n) << n << aufgaben << ganze << gespeichert;
+    };
     for (int n : {13, 14, 15, 16, 17, 25})
-        QTest::addRow("%d", n) << n << 20 << 1.0;
-    QTest::newRow("26") << 26 << 15 << 1.0;
+        zeile(n, 20, 1);
+    zeile(26, 15, 1);
     for (const Textart& a : Tpra03::mitglieder())
-        QTest::addRow("%d", a.programm) << a.programm << a.aufgaben << double(a.zeitteiler);
+        zeile(a.programm, a.aufgaben, int(a.zeitteiler));
 }
 
 void TestZahlenFenster::laufBisZumEnde()
 {
     QFETCH(int, n);
     QFETCH(int, aufgaben);
-    QFETCH(double, teiler);
+    QFETCH(int, ganze);
+    QFETCH(QString, gespeichert);
     Lauf l(n);
     QVERIFY(l.vollstaendig());
     QVERIFY(l.eingabe->isHidden() && l.weiter->isHidden() && l.aufzahl->isHidden());
@@ -353,9 +360,8 @@ void TestZahlenFenster::laufBisZumEnde()
     for (int k = 1; k <= aufgaben; ++k)
         zaehler << QStringLiteral("%1/ %2").arg(k).arg(aufgaben);
     QCOMPARE(l.zaehler, zaehler);
-    const float punkte = punkte::abschluss(100.0f + 100.0f * aufgaben, 123.45 / teiler);
-    QCOMPARE(meldung, punkte::meldungText(punkte));
-    QCOMPARE(letzterEintrag(n), eintragFuer(punkte));
+    QCOMPARE(meldung, QStringLiteral("Sie haben %1 Punkte erreicht!").arg(ganze));
+    QCOMPARE(letzterEintrag(n), QStringLiteral("07.03.2026   ") + gespeichert);
     // closed and back to idle
     QVERIFY(!l.fenster->isVisible());
     QVERIFY(!l.start->isHidden() && l.eingabe->isHidden() && l.weiter->isHidden() && l.aufzahl->isHidden());
@@ -388,7 +394,7 @@ void TestZahlenFenster::tippenStufen()
         QVERIFY2(loesung >= von[stufe] && loesung <= bis[stufe],
                  qPrintable(QStringLiteral("Aufgabe %1: %2").arg(j + 1).arg(l.aufgaben[j])));
     }
-    QCOMPARE(letzterEintrag(n), eintragFuer(2090.0f));
+    QCOMPARE(letzterEintrag(n), eintrag("2090"));
 }
 
 void TestZahlenFenster::stufeZaehltNurRichtige()
@@ -400,7 +406,7 @@ void TestZahlenFenster::stufeZaehltNurRichtige()
         QVERIFY2(l.aufgaben[j].toInt() <= 9, qPrintable(l.aufgaben[j]));
     QVERIFY2(l.aufgaben[5].toInt() >= 10 && l.aufgaben[5].toInt() <= 99, qPrintable(l.aufgaben[5]));
     QCOMPARE(l.urteile[1], QStringLiteral("FEHLER! ") + l.aufgaben[1]);
-    QCOMPARE(letzterEintrag(13), eintragFuer(1995.0f));
+    QCOMPARE(letzterEintrag(13), eintrag("1995"));
 }
 
 void TestZahlenFenster::zahlwortAllesFalsch()
@@ -414,7 +420,7 @@ void TestZahlenFenster::zahlwortAllesFalsch()
     QCOMPARE(QSet<QString>(l.aufgaben.begin(), l.aufgaben.end()), block0);
     QCOMPARE(l.urteile.first().left(8), QStringLiteral("FEHLER! "));
     QVERIFY(!l.urteile.first().contains(QStringLiteral("Lösung")));
-    QCOMPARE(letzterEintrag(15), eintragFuer(67.0f));
+    QCOMPARE(letzterEintrag(15), eintrag("67"));
 }
 
 void TestZahlenFenster::zehntelDerZeit_data()
@@ -443,7 +449,7 @@ void TestZahlenFenster::ketteMitKomma()
     Lauf l(25);
     l.fahre([](int k, const QString& r) { return k % 2 ? r + QStringLiteral(",0") : r; }, 20.0, m_uhr);
     QCOMPARE(l.urteile, QStringList(20, QStringLiteral("RICHTIG!")));
-    QCOMPARE(letzterEintrag(25), eintragFuer(2080.0f));
+    QCOMPARE(letzterEintrag(25), eintrag("2080"));
     // a wrong answer shows the solution after "Lösung: "
     Lauf f(25);
     f.starte();
@@ -482,7 +488,7 @@ void TestZahlenFenster::einmalUrteilen()
         l.weiterKlick();
     }
     QCOMPARE(k, n == 26 ? 15 : n == 30 ? 10 : 20);
-    QCOMPARE(letzterEintrag(n), eintragFuer(100.0f * k + 50.0f));
+    QCOMPARE(letzterEintrag(n), eintrag(n == 26 ? "1550" : n == 30 ? "1050" : "2050"));
     if (n == 14)
         for (const QString& a : l.aufgaben)
             QVERIFY(a.toInt() <= 25);

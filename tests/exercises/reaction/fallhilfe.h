@@ -1,23 +1,17 @@
 #pragma once
-// Helpers of the falling-block tests: a scripted random sequence, a clock,
+// Helpers of the falling-block tests: a scripted random sequence, the clock,
 // keys as a person types them, and a look at the board image.
 #include "common/satzdatei.h"
 #include "common/uhr.h"
 #include "common/zufall.h"
 #include "exercises/reaction/fallfenster.h"
 #include "shell/ergebnisse.h"
+#include "tests/support/testuhr.h"
 
 #include <QApplication>
 #include <QTest>
 #include <deque>
 #include <memory>
-
-class Testuhr : public Uhrquelle {
-public:
-    QDate heute() const override { return {2026, 3, 7}; }
-    double tageszeit() const override { return 0.5; }
-    double sekunden() const override { return 1000.0; }
-};
 
 // The number r in [0,1) that a draw trunc(r * K) turns into k.
 inline double wahl(int k, int K) { return (k + 0.5) / K; }
