@@ -2,15 +2,52 @@
 // data file lies, and shows the start screen until it is closed.
 #include "app/programme.h"
 #include "platform/anwendung.h"
-#include "platform/taskleiste.h"
 #include "shell/uform1.h"
+
+#include <QStringList>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+void keineAnzeige(const QString& grund)
+{
+    std::fprintf(stderr, "%s: VELMORA braucht eine grafische Anzeige.\n", grund.toUtf8().constData());
+    std::exit(1);
+}
+
+// While the application connects to the display, Qt's own messages wait here: a
+// failed connection ends in Qt's fatal English text, which is replaced by ours.
+QStringList g_startmeldungen;
+QtMessageHandler g_vorher = nullptr;
+
+void startmeldung(QtMsgType typ, const QMessageLogContext& kontext, const QString& text)
+{
+    if (typ == QtFatalMsg) {
+        const QString anzeige = qEnvironmentVariable("DISPLAY");
+        keineAnzeige(anzeige.isEmpty() ? QStringLiteral("Keine Anzeige gefunden")
+                                       : QStringLiteral("Die Anzeige %1 ist nicht erreichbar").arg(anzeige));
+    }
+    Q_UNUSED(kontext);
+    g_startmeldungen << text;
+}
+
+}
 
 int main(int argc, char** argv)
 {
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+        && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        keineAnzeige(QStringLiteral("Keine Anzeige gefunden (DISPLAY ist nicht gesetzt)"));
+    g_vorher = qInstallMessageHandler(startmeldung);
     Anwendung app(argc, argv);
+    qInstallMessageHandler(g_vorher);
+    for (const QString& text : g_startmeldungen)
+        std::fprintf(stderr, "%s\n", text.toUtf8().constData());
+
     programmeEintragen();
     TForm1 form1;
-    form1.setWindowState(taskleiste::versteckt() ? Qt::WindowFullScreen : Qt::WindowMaximized);
+    form1.setWindowState(Qt::WindowMaximized);
     form1.show();
     return app.exec();
 }
