@@ -12,7 +12,7 @@ namespace {
 
 void keineAnzeige(const QString& grund)
 {
-    std::fprintf(stderr, "%s: VELMORA braucht eine grafische Anzeige.\n", grund.toUtf8().constData());
+    std::fprintf(stderr, "%s: VELMORA braucht eine grafische Sitzung.\n", grund.toUtf8().constData());
     std::exit(1);
 }
 
@@ -25,8 +25,8 @@ void startmeldung(QtMsgType typ, const QMessageLogContext& kontext, const QStrin
 {
     if (typ == QtFatalMsg) {
         const QString anzeige = qEnvironmentVariable("DISPLAY");
-        keineAnzeige(anzeige.isEmpty() ? QStringLiteral("Keine Anzeige gefunden")
-                                       : QStringLiteral("Die Anzeige %1 ist nicht erreichbar").arg(anzeige));
+        keineAnzeige(anzeige.isEmpty() ? QStringLiteral("Kein Bildschirm gefunden")
+                                       : QStringLiteral("Der Bildschirm %1 ist nicht erreichbar").arg(anzeige));
     }
     Q_UNUSED(kontext);
     g_startmeldungen << text;
@@ -38,7 +38,7 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
         && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        keineAnzeige(QStringLiteral("Keine Anzeige gefunden (DISPLAY ist nicht gesetzt)"));
+        keineAnzeige(QStringLiteral("Kein Bildschirm gefunden (DISPLAY ist nicht gesetzt)"));
     g_vorher = qInstallMessageHandler(startmeldung);
     Anwendung app(argc, argv);
     qInstallMessageHandler(g_vorher);
