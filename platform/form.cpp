@@ -132,12 +132,20 @@ void Form::gibFensterFrei()
     destroy(true, true);
 }
 
+bool Form::nimmtSchliessanfrageAn()
+{
+    if (hatSchliessfeld())
+        return true;
+    // after the request, so that the window can close itself
+    QTimer::singleShot(0, this, [this] { schuetze([this] { schliessanfrage(); }); });
+    return false;
+}
+
 void Form::closeEvent(QCloseEvent* e)
 {
-    if (e->spontaneous() && !hatSchliessfeld()) {
+    // the program's own close() is not spontaneous and always closes
+    if (e->spontaneous() && !nimmtSchliessanfrageAn()) {
         e->ignore();
-        // after the request's own handling, so that the window can close itself
-        QTimer::singleShot(0, this, [this] { schuetze([this] { schliessanfrage(); }); });
         return;
     }
     QDialog::closeEvent(e);

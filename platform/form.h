@@ -29,6 +29,10 @@ public:
     // Of the caption bar's icons only the system menu with its close item (the default).
     void setzeNurSystemmenue();
     bool hatSchliessfeld() const { return windowFlags().testFlag(Qt::WindowCloseButtonHint); }
+    // A close request from the desktop (the close box, Alt+F4): true when the
+    // window closes by it. A window without a close box stays; it hands the
+    // request to schliessanfrage once the request has been dealt with.
+    bool nimmtSchliessanfrageAn();
 
     // Shows the window modally and returns when it closes. Tests can put a
     // routine of their own in place of the modal loop.
@@ -47,8 +51,8 @@ protected:
     virtual void FormShow() {}
     virtual void FormActivate() {}
     virtual void FormClose() {}
-    // A close request from the desktop (Alt+F4, the window manager) on a window
-    // without a close box; it closes nothing unless the window does it here.
+    // A close request from the desktop on a window without a close box; nothing
+    // closes unless the window closes itself here.
     virtual void schliessanfrage() {}
     // A key before the controls see it; true consumes it.
     virtual bool FormShortCut(int taste, QKeyEvent* e);
