@@ -19,8 +19,8 @@ std::function<int(Form*)>& modalErsatz()
     return ersatz;
 }
 
-// The caption bar and border the window manager puts round a window, learnt from
-// the first window it framed; none without a window manager.
+// The caption bar and border the window manager puts round a maximised window,
+// learnt from the windows it framed; none without a window manager.
 QMargins g_rahmen;
 }
 
@@ -154,7 +154,7 @@ void Form::closeEvent(QCloseEvent* e)
 void Form::resizeEvent(QResizeEvent* e)
 {
     QDialog::resizeEvent(e);
-    if (QWindow* w = windowHandle(); w && isVisible() && !w->frameMargins().isNull())
+    if (QWindow* w = windowHandle(); w && m_maximiert && isVisible() && !w->frameMargins().isNull())
         g_rahmen = w->frameMargins();
 }
 
