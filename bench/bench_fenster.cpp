@@ -1,69 +1,51 @@
-// Opening windows: for every program in the table, the time from the call to
-// the window being shown (rules window answered at once), and the resident
-// memory once every window has been opened. Run in a working folder:
+// Opening windows and the memory they keep: every registered program is opened
+// through its dispatcher, each window shown modally until its first paint and then
+// closed. Prints the time from the rules window's close to the exercise's first
+// paint, and resident memory (now and peak) at the start screen and after the tour.
+// Run in a working folder, under a real X server with a window manager (the figure
+// that counts: the X backing stores) or offscreen:
+//   cd ~/velmora && DISPLAY=:99 /path/to/build/bench/bench_fenster
 //   cd ~/velmora && QT_QPA_PLATFORM=offscreen /path/to/build/bench/bench_fenster
 #include "app/programme.h"
-#include "common/zustand.h"
+#include "bench/rundgang.h"
 #include "platform/anwendung.h"
-#include "platform/dialoge.h"
-#include "platform/form.h"
-#include "shell/aufruf.h"
-#include "shell/programmtabelle.h"
+#include "shell/uform1.h"
 
-#include <QElapsedTimer>
-#include <QFile>
+#include <QScreen>
 #include <algorithm>
 #include <cstdio>
-#include <vector>
 
 namespace {
-long residentKb()
+void zeigeSpeicher(const char* wann, const Speicher& s)
 {
-    QFile f(QStringLiteral("/proc/self/status"));
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& zeile : f.readAll().split('\n'))
-        if (zeile.startsWith("VmRSS:"))
-            return zeile.mid(6).trimmed().split(' ').first().toLong();
-    return -1;
+    std::printf("%s: resident %.1f MB, peak %.1f MB\n", wann, s.aktuell / 1024.0, s.spitze / 1024.0);
 }
 }
 
 int main(int argc, char** argv)
 {
     Anwendung app(argc, argv);
+    std::printf("platform %s, screen %dx%d\n", qPrintable(QGuiApplication::platformName()),
+                QGuiApplication::primaryScreen()->size().width(), QGuiApplication::primaryScreen()->size().height());
     programmeEintragen();
-    nutzer = 1;
-    nutzername = QStringLiteral("Messung");
-    dialog::Skript skript;  // message boxes answer at once
-    QElapsedTimer uhr;
-    double bisGezeigt = 0;
-    Form::setzeModalErsatz([&](Form* f) {
-        if (f->objectName() == QLatin1String("regel")) {  // the rules window: the clock starts when it closes
-            uhr.start();
-            return 0;
-        }
-        f->show();
-        QCoreApplication::processEvents();
-        bisGezeigt = uhr.nsecsElapsed() / 1e6;
-        f->hide();
-        return 0;
-    });
-    std::vector<std::pair<double, int>> zeiten;
-    for (int n = 13; n <= 131; ++n) {
-        if (!Programmtabelle::global().hat(n))
-            continue;
-        bisGezeigt = 0;
-        aufruf(n, Menueart::Windowsmenue);
-        zeiten.push_back({bisGezeigt, n});
-    }
-    std::sort(zeiten.begin(), zeiten.end());
-    if (!zeiten.empty())
-        std::printf("open exercise: %zu windows, median %.2f ms, slowest %.2f ms (program %d)\n", zeiten.size(),
-                    zeiten[zeiten.size() / 2].first, zeiten.back().first, zeiten.back().second);
-    for (int n = 1; n <= 11; ++n)
-        if (n != 8 && n != 10)
-            aufruf(n, Menueart::Knopfmenue);
-    std::printf("resident memory after opening every window: %.1f MB\n", residentKb() / 1024.0);
+    TForm1 form1;
+    form1.setWindowState(Qt::WindowMaximized);
+    form1.show();
+    if (!warteAufMalen(&form1))
+        std::printf("the start screen was not painted\n");
+    zeigeSpeicher("start screen painted", speicher());
+
+    Rundgang r = macheRundgang();
+    std::sort(r.oeffnen.begin(), r.oeffnen.end());
+    std::printf("windows painted and closed: %d\n", r.gemalt);
+    if (!r.oeffnen.empty())
+        std::printf("open exercise: %zu windows, median %.2f ms, slowest %.2f ms (program %d)\n", r.oeffnen.size(),
+                    r.oeffnen[r.oeffnen.size() / 2].first, r.oeffnen.back().first, r.oeffnen.back().second);
+    if (!r.ungemalt.isEmpty())
+        std::printf("closed unpainted: %s\n", qPrintable(r.ungemalt.join(QLatin1Char(' '))));
+    if (!r.haengend.isEmpty())
+        std::printf("programs slow to return: %s\n", qPrintable(r.haengend.join(QLatin1Char(' '))));
+    QCoreApplication::processEvents();
+    zeigeSpeicher("after every window opened and closed", speicher());
     return 0;
 }

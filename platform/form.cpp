@@ -1,15 +1,16 @@
 #include "platform/form.h"
 
 #include "platform/anwendung.h"
-#include "platform/taskleiste.h"
 #include "platform/tasten.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 
 namespace {
 std::function<int(Form*)>& modalErsatz()
@@ -17,18 +18,26 @@ std::function<int(Form*)>& modalErsatz()
     static std::function<int(Form*)> ersatz;
     return ersatz;
 }
+
+// The caption bar and border the window manager puts round a maximised window,
+// learnt from the windows it framed; none without a window manager.
+QMargins g_rahmen;
 }
 
-Form::Form(QWidget* parent) : QDialog(parent), m_farbe(palette().color(QPalette::Window)) {}
+Form::Form(QWidget* parent) : QDialog(parent), m_farbe(palette().color(QPalette::Window))
+{
+    setzeNurSystemmenue();
+}
 
 void Form::setzeMaximiert(bool maximiert)
 {
     m_maximiert = maximiert;
     if (!maximiert)
         return;
-    // Laid out now, so that a window can compute its layout from its size at creation.
+    // Laid out now at the size the window will have maximised, so that a window
+    // can compute its layout from its size at creation.
     if (QScreen* s = QGuiApplication::primaryScreen())
-        setGeometry(taskleiste::versteckt() ? s->geometry() : s->availableGeometry());
+        setGeometry(s->availableGeometry().marginsRemoved(g_rahmen));
 }
 
 void Form::setzeFarbe(const QColor& farbe)
@@ -54,7 +63,7 @@ int Form::zeigeModal()
         return modalErsatz()(this);
     if (m_maximiert) {
         setzeMaximiert(true);
-        setWindowState(taskleiste::versteckt() ? Qt::WindowFullScreen : Qt::WindowMaximized);
+        setWindowState(Qt::WindowMaximized);
     }
     return exec();
 }
@@ -107,14 +116,46 @@ void Form::hideEvent(QHideEvent* e)
         return;
     m_sichtbar = false;
     schuetze([this] { FormClose(); });
-    // a closed window gives its drawing surface back, and its window system
-    // resources with the screen-sized backing store once its modal loop is over
     m_oberflaeche = QImage();
     m_leinwand.setzeBild(nullptr);
+    // once the modal loop is over
     QTimer::singleShot(0, this, [this] {
-        if (!isVisible() && testAttribute(Qt::WA_WState_Created))
-            destroy();
+        if (!isVisible())
+            gibFensterFrei();
     });
+}
+
+void Form::gibFensterFrei()
+{
+    // The native window holds a buffer of the window's size (8 MB at full HD) until
+    // it is destroyed; hiding keeps it. The next show creates a new one.
+    destroy(true, true);
+}
+
+bool Form::nimmtSchliessanfrageAn()
+{
+    if (hatSchliessfeld())
+        return true;
+    // after the request, so that the window can close itself
+    QTimer::singleShot(0, this, [this] { schuetze([this] { schliessanfrage(); }); });
+    return false;
+}
+
+void Form::closeEvent(QCloseEvent* e)
+{
+    // the program's own close() is not spontaneous and always closes
+    if (e->spontaneous() && !nimmtSchliessanfrageAn()) {
+        e->ignore();
+        return;
+    }
+    QDialog::closeEvent(e);
+}
+
+void Form::resizeEvent(QResizeEvent* e)
+{
+    QDialog::resizeEvent(e);
+    if (QWindow* w = windowHandle(); w && m_maximiert && isVisible() && !w->frameMargins().isNull())
+        g_rahmen = w->frameMargins();
 }
 
 void Form::paintEvent(QPaintEvent* e)

@@ -1,11 +1,14 @@
 #pragma once
 // The base of every window: created once, shown modally when needed.
-// - maximised: the window fills the screen (the whole screen while the
-//   desktop's panels are hidden), even without a window manager;
-// - colour, border icons;
+// - maximised: the window fills the screen's available area with its caption
+//   bar, even without a window manager;
+// - colour, border icons: a window without a close box does not close on a
+//   close request from the desktop (Alt+F4);
 // - key preview: FormShortCut sees every key before the window's controls;
 // - FormShow and FormActivate once per show, FormClose once per close;
-// - the window surface: a persistent picture behind the controls to draw on.
+// - the window surface: a persistent picture behind the controls to draw on;
+// - a closed window gives back its surface and its native window with the
+//   screen-sized buffer the window system keeps for it.
 #include "platform/leinwand.h"
 
 #include <QDialog>
@@ -23,8 +26,13 @@ public:
     void setzeKeyPreview(bool an) { m_keyPreview = an; }
     // Without the caption bar's system menu and its minimise, maximise and close icons.
     void setzeOhneRahmenknoepfe();
-    // Of the caption bar's icons only the system menu with its close item.
+    // Of the caption bar's icons only the system menu with its close item (the default).
     void setzeNurSystemmenue();
+    bool hatSchliessfeld() const { return windowFlags().testFlag(Qt::WindowCloseButtonHint); }
+    // A close request from the desktop (the close box, Alt+F4): true when the
+    // window closes by it. A window without a close box stays; it hands the
+    // request to schliessanfrage once the request has been dealt with.
+    bool nimmtSchliessanfrageAn();
 
     // Shows the window modally and returns when it closes. Tests can put a
     // routine of their own in place of the modal loop.
@@ -43,6 +51,9 @@ protected:
     virtual void FormShow() {}
     virtual void FormActivate() {}
     virtual void FormClose() {}
+    // A close request from the desktop on a window without a close box; nothing
+    // closes unless the window closes itself here.
+    virtual void schliessanfrage() {}
     // A key before the controls see it; true consumes it.
     virtual bool FormShortCut(int taste, QKeyEvent* e);
 
@@ -50,9 +61,12 @@ protected:
     void hideEvent(QHideEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
 
 private:
     void passeOberflaecheAn();
+    void gibFensterFrei();
 
     bool m_maximiert = false;
     bool m_keyPreview = false;

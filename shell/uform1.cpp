@@ -221,16 +221,7 @@ void TForm1::mausruf()
         return;
     if (hauptebene == 1) {
         if (feldnr == 12) {
-            if (!ungedruckt) {
-                close();
-                return;
-            }
-            switch (dialog::frage(QStringLiteral("Ergebnisse drucken?"), QStringLiteral("VELMORA"),
-                                  dialog::Knoepfe::JaNeinAbbrechen, dialog::Symbol::Warnung)) {
-            case dialog::Knopf::Ja: TForm4::instanz().drucken(); break;
-            case dialog::Knopf::Nein: close(); break;
-            default: break;
-            }
+            ende(*this);
             return;
         }
         hauptebene = 0;
@@ -247,6 +238,20 @@ void TForm1::mausruf()
         return;
     }
     aufruf(ebene, feldnr);
+}
+
+void TForm1::ende(Form& fenster)
+{
+    if (!ungedruckt) {
+        fenster.close();
+        return;
+    }
+    switch (dialog::frage(QStringLiteral("Ergebnisse drucken?"), QStringLiteral("VELMORA"),
+                          dialog::Knoepfe::JaNeinAbbrechen, dialog::Symbol::Warnung)) {
+    case dialog::Knopf::Ja: TForm4::instanz().drucken(); break;
+    case dialog::Knopf::Nein: fenster.close(); break;
+    default: break;
+    }
 }
 
 void TForm1::aufruf(int level, int item)

@@ -34,11 +34,16 @@ public:
     void aufruf(int level, int item);
     void Button1Click();
     void Button2Click();
+    // The way of "Ende": with unprinted results the question "Ergebnisse drucken?"
+    // (Yes prints and the window stays, No closes it, Cancel does nothing);
+    // otherwise the window closes at once.
+    static void ende(Form& fenster);
 
 protected:
     void FormShow() override;
     void FormClose() override;
     bool FormShortCut(int taste, QKeyEvent* e) override;
+    void schliessanfrage() override { ende(*this); }
 
 private:
     void FormCreate();

@@ -133,6 +133,8 @@ void Tformm::resizeEvent(QResizeEvent* e)
 
 void Tformm::FormClose() { taskleiste::zeigen(); }
 
+void Tformm::schliessanfrage() { TForm1::ende(*this); }
+
 void Tformm::aufruf(int n) { ::aufruf(n, Menueart::Windowsmenue); }
 
 QAction* Tformm::eintrag(int n) const

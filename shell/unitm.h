@@ -21,6 +21,8 @@ public:
 
 protected:
     void FormClose() override;
+    // the desktop's close request takes the way of "Ende" of the button menu
+    void schliessanfrage() override;
     void resizeEvent(QResizeEvent* e) override;
 
 private:

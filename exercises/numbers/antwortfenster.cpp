@@ -20,8 +20,7 @@ Antwortfenster::Antwortfenster(const QString& klasse, const QString& titel, cons
 {
     setObjectName(klasse);
     setWindowTitle(titel);
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowCloseButtonHint);
+    setzeNurSystemmenue();
     setzeFarbe(farbe);
     setFont(schrift::font(QStringLiteral("Arial"), 32));
 

@@ -1,0 +1,132 @@
+#include "bench/rundgang.h"
+
+#include "common/zustand.h"
+#include "platform/dialoge.h"
+#include "shell/aufruf.h"
+#include "shell/programmtabelle.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QFile>
+#include <QPointer>
+#include <QHash>
+#include <QTimer>
+
+namespace {
+
+constexpr int kMalenMs = 5000;  // a window not painted by then counts as unpainted
+
+// Closes every dialog window at its first paint after it was shown.
+class Schliesser : public QObject {
+public:
+    explicit Schliesser(Rundgang& r) : m_r(r) { qApp->installEventFilter(this); }
+    ~Schliesser() override { qApp->removeEventFilter(this); }
+    int programm = 0;
+
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        auto* d = qobject_cast<QDialog*>(o);
+        if (!d || !d->isWindow())
+            return false;
+        if (e->type() == QEvent::Show && !e->spontaneous()) {
+            const int gezeigt = ++m_gezeigt;
+            m_offen.insert(d, gezeigt);
+            QTimer::singleShot(kMalenMs, d, [this, d, gezeigt] {
+                if (m_offen.value(d) == gezeigt && m_offen.remove(d) && d->isVisible()) {
+                    m_r.ungemalt << d->objectName();
+                    d->done(0);
+                }
+            });
+        } else if (e->type() == QEvent::Paint && m_offen.remove(d)) {
+            ++m_r.gemalt;
+            if (d->objectName() == QLatin1String("regel")) {
+                m_uhr.start();
+            } else if (m_uhr.isValid()) {
+                m_r.oeffnen.push_back({m_uhr.nsecsElapsed() / 1e6, programm});
+                m_uhr.invalidate();
+            }
+            // after this paint has reached the screen
+            QTimer::singleShot(0, d, [d] {
+                if (d->isVisible())
+                    d->done(0);
+            });
+        }
+        return false;
+    }
+
+private:
+    Rundgang& m_r;
+    QHash<QDialog*, int> m_offen;  // shown, not yet painted: the number of the show
+    int m_gezeigt = 0;
+    QElapsedTimer m_uhr;
+};
+
+class Maler : public QObject {
+public:
+    bool gemalt = false;
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::Paint)
+            gemalt = true;
+        return false;
+    }
+};
+
+}
+
+Rundgang macheRundgang()
+{
+    Rundgang r;
+    nutzer = 1;
+    nutzername = QStringLiteral("Messung");
+    dialog::Skript skript;  // message boxes answer at once
+    Schliesser schliesser(r);
+    const Programmtabelle& t = Programmtabelle::global();
+    for (int n = 1; n <= 131; ++n) {
+        if (!t.hat(n) && n != 8)
+            continue;
+        schliesser.programm = n;
+        QElapsedTimer dauer;
+        dauer.start();
+        try {
+            aufruf(n, n <= 11 ? Menueart::Knopfmenue : Menueart::Windowsmenue);
+        } catch (const std::exception&) {
+            // a file error of the program's window is no fault of the tour
+        }
+        if (dauer.elapsed() > 4 * kMalenMs)
+            r.haengend << QString::number(n);
+        nutzer = 1;  // a window may have chosen none
+    }
+    return r;
+}
+
+bool warteAufMalen(QWidget* fenster, int timeoutMs)
+{
+    Maler maler;
+    fenster->installEventFilter(&maler);
+    fenster->update();
+    QElapsedTimer uhr;
+    uhr.start();
+    while (!maler.gemalt && uhr.elapsed() < timeoutMs)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    fenster->removeEventFilter(&maler);
+    QCoreApplication::processEvents();
+    return maler.gemalt;
+}
+
+Speicher speicher()
+{
+    Speicher s;
+    QFile f(QStringLiteral("/proc/self/status"));
+    if (!f.open(QIODevice::ReadOnly))
+        return s;
+    for (const QByteArray& zeile : f.readAll().split('\n')) {
+        if (zeile.startsWith("VmRSS:"))
+            s.aktuell = zeile.mid(6).trimmed().split(' ').first().toLong();
+        else if (zeile.startsWith("VmHWM:"))
+            s.spitze = zeile.mid(6).trimmed().split(' ').first().toLong();
+    }
+    return s;
+}
