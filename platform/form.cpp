@@ -1,6 +1,7 @@
 #include "platform/form.h"
 
 #include "platform/anwendung.h"
+#include "platform/rahmenknoepfe.h"
 #include "platform/tasten.h"
 
 #include <QApplication>
@@ -101,6 +102,9 @@ bool Form::FormShortCut(int, QKeyEvent*) { return false; }
 
 void Form::showEvent(QShowEvent* e)
 {
+    // before the window is mapped, so the desktop frames it with its buttons at once
+    if (!e->spontaneous())
+        rahmenknoepfe::melde(this, hatSchliessfeld());
     QDialog::showEvent(e);
     if (m_sichtbar || e->spontaneous())
         return;
