@@ -51,7 +51,21 @@ bool Anwendung::notify(QObject* empfaenger, QEvent* e)
     return false;
 }
 
-void zeigeFehler(const std::exception& e) { dialog::zeige(QString::fromUtf8(e.what())); }
+namespace {
+std::function<void(const std::exception&)> g_fehlerbeobachter;
+}
+
+void setzeFehlerbeobachter(std::function<void(const std::exception&)> beobachter)
+{
+    g_fehlerbeobachter = std::move(beobachter);
+}
+
+void zeigeFehler(const std::exception& e)
+{
+    if (g_fehlerbeobachter)
+        g_fehlerbeobachter(e);
+    dialog::zeige(QString::fromUtf8(e.what()));
+}
 
 void schuetze(const std::function<void()>& handler)
 {
