@@ -179,7 +179,16 @@ void Affe::zufallsaktion(QWidget* oben)
     } else if (w < 72) {
         klick(oben, QPoint(wuerfel(oben->width()), wuerfel(oben->height())));
     } else if (w < 88) {
-        const QList<QAbstractButton*> knoepfe = bedienbare<QAbstractButton>(oben);
+        QList<QAbstractButton*> knoepfe = bedienbare<QAbstractButton>(oben);
+        // the buttons that end a window mostly left alone, so that runs go deep
+        if (wuerfel(5) != 0) {
+            QList<QAbstractButton*> bleiben;
+            for (QAbstractButton* b : knoepfe)
+                if (!endetFenster(b))
+                    bleiben << b;
+            if (!bleiben.isEmpty())
+                knoepfe = bleiben;
+        }
         if (knoepfe.isEmpty())
             klick(oben, QPoint(wuerfel(oben->width()), wuerfel(oben->height())));
         else
@@ -206,7 +215,7 @@ void Affe::zufallstaste(QWidget* oben)
         taste(oben, Qt::Key_Space, QStringLiteral(" "));
     } else if (w < 510) {
         taste(oben, Qt::Key_Backspace, QStringLiteral("\b"));
-    } else if (w < 525) {
+    } else if (w < 515) {
         taste(oben, Qt::Key_Escape, QStringLiteral("\x1b"));
     } else if (w < 725) {
         const int z = wuerfel(10);

@@ -14,6 +14,7 @@
 #include "common/zustand.h"
 #include "platform/anwendung.h"
 #include "platform/drucker.h"
+#include "platform/form.h"
 #include "shell/aufruf.h"
 #include "shell/nutzerregister.h"
 #include "shell/planlauf.h"
@@ -25,6 +26,9 @@
 #include <QDirIterator>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QThread>
 #include <QTest>
 #include <map>
 #include <random>
@@ -93,8 +97,25 @@ private slots:
     void jedesProgramm_data();
     void jedesProgramm();
 
+    void fallenWerdenErkannt_data();
+    void fallenWerdenErkannt();
+    void haengerWirdGemeldet();
+
 private:
+    struct Lauf {
+        QString wer;
+        long ereignisse = 0;
+        long zugestellt = 0;
+        QStringList fehler;     // errors shown that are faults
+        QStringList geaendert;  // files of the working folder that changed size, came or went
+        bool offen = false;     // a window is still open
+    };
+    // a number that names no program, for the traps
+    static constexpr int kFallennummer = 12;
+
     void nutzerBereit();
+    Lauf laufe(int n, quint32 saat, long budget);
+    void stelleFalle(std::function<void()> falle);
 
     std::unique_ptr<Arbeitsordner> m_ordner;
     std::unique_ptr<Wachhund> m_hund;
@@ -109,7 +130,7 @@ private:
 void TestAffe::initTestCase()
 {
     m_saat = quint32(umgebung("AFFE_SAAT", 20240611));
-    m_budget = umgebung("AFFE_EREIGNISSE", 2000);
+    m_budget = umgebung("AFFE_EREIGNISSE", 3000);
     m_hund = std::make_unique<Wachhund>(int(umgebung("AFFE_HAENGT_MS", 10000)));
     m_ordner = std::make_unique<Arbeitsordner>();
     programmeEintragen();
@@ -160,10 +181,9 @@ void TestAffe::jedesProgramm_data()
             QTest::addRow("%d %s", n, qPrintable(programm::kurzname(n))) << n;
 }
 
-void TestAffe::jedesProgramm()
+// Runs the monkey on program n and looks at what it left behind.
+TestAffe::Lauf TestAffe::laufe(int n, quint32 saat, long budget)
 {
-    QFETCH(int, n);
-    const quint32 saat = m_saat + quint32(n);
     nutzerBereit();
     const auto vorher = groessen(QDir::currentPath());
     m_fehler.clear();
@@ -172,7 +192,7 @@ void TestAffe::jedesProgramm()
     auto ziehung = std::make_shared<std::mt19937>(saat);
     zufall::setzeFolge([ziehung] { return std::uniform_real_distribution<double>(0.0, 1.0)(*ziehung); });
 
-    Affe affe(saat, m_budget, m_hund.get());
+    Affe affe(saat, budget, m_hund.get());
     affe.wer = QStringLiteral("Programm %1, Saat %2").arg(n).arg(saat);
     m_affe = &affe;
     m_hund->scharf(affe.wer);
@@ -198,11 +218,124 @@ void TestAffe::jedesProgramm()
     qInfo("%s: %ld Ereignisse, %ld zugestellt, %d Aufrufe, %ld Schließtakte, %lld ms", qPrintable(affe.wer),
           affe.ereignisse(), affe.zugestellt(), aufrufe, affe.schliesstakte(), uhr.elapsed());
 
-    QVERIFY2(m_fehler.isEmpty(), qPrintable(affe.wer + QStringLiteral(": ") + m_fehler.join(QStringLiteral("; "))));
-    const QStringList geaendert = unterschiede(vorher, groessen(QDir::currentPath()));
-    QVERIFY2(geaendert.isEmpty(), qPrintable(affe.wer + QStringLiteral(": ") + geaendert.join(QStringLiteral("; "))));
-    QVERIFY2(affe.ereignisse() > 0, qPrintable(affe.wer + QStringLiteral(": kein Fenster geöffnet")));
-    QVERIFY2(!QApplication::activeModalWidget(), qPrintable(affe.wer + QStringLiteral(": ein Fenster blieb offen")));
+    Lauf lauf;
+    lauf.wer = affe.wer;
+    lauf.ereignisse = affe.ereignisse();
+    lauf.zugestellt = affe.zugestellt();
+    lauf.fehler = m_fehler;
+    lauf.geaendert = unterschiede(vorher, groessen(QDir::currentPath()));
+    lauf.offen = QApplication::activeModalWidget() != nullptr;
+    return lauf;
+}
+
+void TestAffe::jedesProgramm()
+{
+    QFETCH(int, n);
+    const Lauf lauf = laufe(n, m_saat + quint32(n), m_budget);
+    const QString wer = lauf.wer + QStringLiteral(": ");
+    QVERIFY2(lauf.fehler.isEmpty(), qPrintable(wer + lauf.fehler.join(QStringLiteral("; "))));
+    QVERIFY2(lauf.geaendert.isEmpty(), qPrintable(wer + lauf.geaendert.join(QStringLiteral("; "))));
+    QVERIFY2(!lauf.offen, qPrintable(wer + QStringLiteral("ein Fenster blieb offen")));
+    // the input reached the controls: the run tested something
+    QVERIFY2(lauf.ereignisse == m_budget, qPrintable(wer + QStringLiteral("%1 Ereignisse").arg(lauf.ereignisse)));
+    QVERIFY2(lauf.zugestellt * 4 > lauf.ereignisse,
+             qPrintable(wer + QStringLiteral("nur %1 Eingaben kamen an").arg(lauf.zugestellt)));
+}
+
+// A window of one button for the checks of the checks: each click does what
+// the trap says.
+void TestAffe::stelleFalle(std::function<void()> falle)
+{
+    static Form* fenster = nullptr;
+    static QPushButton* knopf = nullptr;
+    if (!fenster) {
+        fenster = new Form;
+        fenster->setObjectName(QStringLiteral("falle"));
+        fenster->resize(300, 200);
+        knopf = new QPushButton(QStringLiteral("Falle"), fenster);
+        knopf->setGeometry(0, 0, 300, 200);
+    }
+    knopf->disconnect();
+    QObject::connect(knopf, &QPushButton::clicked, fenster, [falle] { schuetze(falle); });
+    Programmtabelle::global().setze(kFallennummer, [] { fensterZeigen(*fenster); });
+}
+
+void TestAffe::fallenWerdenErkannt_data()
+{
+    QTest::addColumn<int>("art");
+    QTest::addColumn<QString>("erwartet");  // the start of the one finding; empty: none
+    QTest::newRow("Dateifehler") << 0 << QString();
+    QTest::newRow("getippte Zahl") << 1 << QString();
+    QTest::newRow("andere Zahl") << 2 << QStringLiteral("Fehlerbox \"'x' ist kein gültiger Integerwert\"");
+    QTest::newRow("sonstiger Fehler") << 3 << QStringLiteral("Fehlerbox \"Falle\"");
+    QTest::newRow("Datei länger") << 4 << QStringLiteral("xbasplan.dat: 2051 statt 2050 Bytes");
+    QTest::newRow("Datei neu") << 5 << QStringLiteral("falle.tmp ist neu (3 Bytes)");
+    QTest::newRow("Datei weg") << 6 << QStringLiteral("ausdruck.txt fehlt (0 Bytes)");
+}
+
+void TestAffe::fallenWerdenErkannt()
+{
+    QFETCH(int, art);
+    QFETCH(QString, erwartet);
+    const QByteArray plan = m_ordner->lies(QStringLiteral("xbasplan.dat"));
+    QCOMPARE(plan.size(), 2050);
+    m_ordner->schreibe(QStringLiteral("ausdruck.txt"), QByteArray());
+    auto ausgeloest = std::make_shared<bool>(false);
+    stelleFalle([=, this] {
+        if (std::exchange(*ausgeloest, true))
+            return;
+        switch (art) {
+        case 0: throw EAFehler(101);
+        case 1: {
+            // a field of the window on top holds the typed text
+            auto* feld = new QLineEdit(QApplication::activeModalWidget());
+            feld->setText(QStringLiteral("8-"));
+            throw Konvertierungsfehler(QStringLiteral("'8-' ist kein gültiger Gleitkommawert"));
+        }
+        case 2: throw Konvertierungsfehler(QStringLiteral("'x' ist kein gültiger Integerwert"));
+        case 3: throw VelmoraFehler(QStringLiteral("Falle"));
+        case 4: m_ordner->schreibe(QStringLiteral("xbasplan.dat"), plan + ' '); break;
+        case 5: m_ordner->schreibe(QStringLiteral("falle.tmp"), "abc"); break;
+        case 6: QFile::remove(m_ordner->pfad(QStringLiteral("ausdruck.txt"))); break;
+        }
+    });
+    const Lauf lauf = laufe(kFallennummer, m_saat, 200);
+    m_ordner->schreibe(QStringLiteral("xbasplan.dat"), plan);
+    QFile::remove(m_ordner->pfad(QStringLiteral("falle.tmp")));
+    QVERIFY(*ausgeloest);
+    const QStringList befunde = lauf.fehler + lauf.geaendert;
+    if (erwartet.isEmpty()) {
+        QCOMPARE(befunde, QStringList());
+    } else {
+        QCOMPARE(befunde.size(), 1);
+        QVERIFY2(befunde.at(0).startsWith(erwartet), qPrintable(befunde.at(0)));
+    }
+}
+
+// A handler that never returns: the watchdog ends the process and names the
+// program, the seed and the last input. Runs in a child process of its own.
+void TestAffe::haengerWirdGemeldet()
+{
+    if (qEnvironmentVariableIsSet("AFFE_KIND")) {
+        stelleFalle([] {
+            for (;;)
+                QThread::msleep(10);
+        });
+        laufe(kFallennummer, 7, 200);
+        QFAIL("der Wachhund hat nicht angeschlagen");
+    }
+    QProcess kind;
+    QProcessEnvironment umg = QProcessEnvironment::systemEnvironment();
+    umg.insert(QStringLiteral("AFFE_KIND"), QStringLiteral("1"));
+    umg.insert(QStringLiteral("AFFE_HAENGT_MS"), QStringLiteral("1000"));
+    kind.setProcessEnvironment(umg);
+    kind.start(QCoreApplication::applicationFilePath(), {QStringLiteral("haengerWirdGemeldet")});
+    QVERIFY(kind.waitForFinished(120000));
+    const QString fehler = QString::fromUtf8(kind.readAllStandardError());
+    QCOMPARE(kind.exitStatus(), QProcess::CrashExit);
+    QVERIFY2(fehler.contains(QStringLiteral("FAIL! Affe: kein Ereignis seit 1000 ms in Programm 12, Saat 7, "
+                                            "zuletzt: Programm 12, Saat 7: ")),
+             qPrintable(fehler));
 }
 
 int main(int argc, char** argv)
