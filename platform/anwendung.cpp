@@ -52,8 +52,19 @@ bool Anwendung::notify(QObject* empfaenger, QEvent* e)
     return false;
 }
 
+namespace {
+std::function<void(const std::exception&)> g_fehlerbeobachter;
+}
+
+void setzeFehlerbeobachter(std::function<void(const std::exception&)> beobachter)
+{
+    g_fehlerbeobachter = std::move(beobachter);
+}
+
 void zeigeFehler(const std::exception& e)
 {
+    if (g_fehlerbeobachter)
+        g_fehlerbeobachter(e);
     // the run-time library names a failed allocation in English
     if (dynamic_cast<const std::bad_alloc*>(&e))
         dialog::zeige(QStringLiteral("Zu wenig Arbeitsspeicher."));

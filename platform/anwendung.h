@@ -23,3 +23,5 @@ void schuetze(const std::function<void()>& handler);
 // Shows the text of an error in the error box; a failed allocation as
 // "Zu wenig Arbeitsspeicher.".
 void zeigeFehler(const std::exception& e);
+// Tests learn of every error before it is shown (empty: nobody listens).
+void setzeFehlerbeobachter(std::function<void(const std::exception&)> beobachter);
