@@ -82,7 +82,13 @@ void TForm1::FormCreate()
     nutzer = 0;
     setWindowTitle(fenstertitel());
     setzeFarbe(farbe::blau);
+    titelAnordnen();
+}
 
+// The title buttons and the picture's place, from the window's size; again once the
+// desktop has framed the maximised window, which leaves it a little smaller.
+void TForm1::titelAnordnen()
+{
     const int b = width();
     const int h = height();
     Button1->resize(b * 9 / 10, kTitelHoehe);
@@ -105,6 +111,13 @@ void TForm1::FormShow()
     const QImage bild = ladeJpeg(QStringLiteral("velmbagr.jpg"));
     Image1->canvas().bildZeichnen(QRect(0, 0, Image1->width(), Image1->height()), bild);
     Image1->move((width() - Image1->width()) / 2, height() - 300);
+}
+
+void TForm1::resizeEvent(QResizeEvent* e)
+{
+    Form::resizeEvent(e);
+    if (Button1->isVisible() || !isVisible())
+        titelAnordnen();
 }
 
 void TForm1::FormClose() { taskleiste::zeigen(); }

@@ -44,9 +44,11 @@ protected:
     void FormClose() override;
     bool FormShortCut(int taste, QKeyEvent* e) override;
     void schliessanfrage() override { ende(*this); }
+    void resizeEvent(QResizeEvent* e) override;
 
 private:
     void FormCreate();
+    void titelAnordnen();
     void rahmenZeichnen(int spalte, int zeile, const QColor& farbe);
     bool m_bildGeladen = false;
 };
