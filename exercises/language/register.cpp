@@ -2,6 +2,7 @@
 
 #include "exercises/language/udeu01.h"
 #include "exercises/language/uwor02.h"
+#include "exercises/shared/uzuo01.h"
 #include "shell/programmtabelle.h"
 
 void registriereSprache(Programmtabelle& tabelle)
@@ -10,4 +11,8 @@ void registriereSprache(Programmtabelle& tabelle)
         tabelle.setze(n, einmalig([n] { return new Tdeu01(ordnungsart(n)); }));
     for (int n : wortprogramme())
         tabelle.setze(n, einmalig([n] { return new Twor02(wortmitglied(n)); }));
+    // the pair grids of "Wörter I", "Wörter II" and "Wissen"
+    for (const Zuordnungsart& art : Tzuo01::mitglieder())
+        if (art.programm > 23)
+            tabelle.setze(art.programm, einmalig([&art] { return new Tzuo01(art); }));
 }

@@ -3,6 +3,7 @@
 #include "exercises/numbers/upra03.h"
 #include "exercises/numbers/usach02.h"
 #include "exercises/numbers/uzah01.h"
+#include "exercises/shared/uzuo01.h"
 #include "shell/programmtabelle.h"
 
 void registriereZahlen(Programmtabelle& tabelle)
@@ -11,5 +12,9 @@ void registriereZahlen(Programmtabelle& tabelle)
         tabelle.setze(art.programm, einmalig([&art] { return new Tzah01(art); }));
     for (const Textart& art : Tpra03::mitglieder())
         tabelle.setze(art.programm, einmalig([&art] { return new Tpra03(art); }));
+    // the pair grids of "Zahlen"
+    for (const Zuordnungsart& art : Tzuo01::mitglieder())
+        if (art.programm <= 23)
+            tabelle.setze(art.programm, einmalig([&art] { return new Tzuo01(art); }));
     tabelle.setze(Tsach02::kProgramm, einmalig([] { return new Tsach02; }));
 }
