@@ -70,6 +70,9 @@ public:
     QLineEdit* wahl = nullptr;
     Malflaeche* image = nullptr;
 
+    // Lays out and draws the current round's grid (public for the benchmark).
+    void aufbau();
+
     // Whole points at the end of a run with punkte before the time came off.
     static float endpunkte(float punkte, double sekunden);
 
@@ -83,7 +86,6 @@ protected:
 private:
     void starte(int block);
     void mischen();
-    void aufbau();
     void rahmen(int spalte, int zeile);
     void loeschen(int spalte, int zeile);
     void check(int spalte, int zeile);
