@@ -1,5 +1,6 @@
 // Content files read by the exercises in exercises/language/.
 #include "content/inhalte.h"
+#include "content/paardatei.h"
 
 namespace {
 
@@ -98,5 +99,14 @@ std::vector<Inhaltsart> artenSprache()
          {{QStringLiteral("satz"), 60}, {QStringLiteral("wahl1"), 15}, {QStringLiteral("wahl2"), 15},
           {QStringLiteral("richtig"), 0}},
          wahlRegel},
+        // matching grids: 3 blocks x 5 rounds x 8 pairs; colours 6 groups x 8 in narrower cells
+        paardatei("zuteil1.dat", 120, 16),
+        paardatei("zuteil2.dat", 120, 16),
+        paardatei("zugegen.dat", 120, 16),
+        paardatei("zusyno.dat", 120, 16),
+        paardatei("zufremd.dat", 120, 16),
+        paardatei("zuerd.dat", 120, 16),
+        paardatei("zusach.dat", 120, 16),
+        paardatei("jfarben.dat", 48, 12),
     };
 }

@@ -7,6 +7,7 @@
 // with x for the solution), which the tests of the numbers exercises evaluate
 // against the stored solution.
 #include "content/inhalte.h"
+#include "content/paardatei.h"
 
 #include <QRegularExpression>
 
@@ -68,5 +69,8 @@ std::vector<Inhaltsart> artenZahlen()
                  return QStringLiteral("Lösung \"%1\" ist keine ganze Zahl von 0 bis 9999").arg(f[0]);
              return fragefehler(f[1]);
          }},
+        // matching grids of tasks and results: 4 rounds x 8 pairs
+        paardatei("zumath1.dat", 32, 16),
+        paardatei("zumath2.dat", 32, 16),
     };
 }

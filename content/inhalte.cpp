@@ -38,7 +38,8 @@ QByteArray baueInhalt(const Inhaltsart& art, const QString& text, const QString&
         namen << s.name;
 
     QByteArray daten;
-    int saetze = 0;
+    std::vector<QStringList> saetze;
+    std::vector<int> satzzeilen;  // the source line of each record
     bool kopf = false;
     for (int z = 0; z < zeilen.size(); ++z) {
         QString zeile = zeilen[z];
@@ -75,12 +76,17 @@ QByteArray baueInhalt(const Inhaltsart& art, const QString& text, const QString&
                 fehler(quelle, nr, verstoss);
         }
         daten += kurztext::satz(satz, art.kapazitaet);
-        ++saetze;
+        saetze.push_back(felder);
+        satzzeilen.push_back(nr);
     }
     if (!kopf)
         fehler(quelle, 1, QStringLiteral("Kopfzeile fehlt"));
-    if (saetze != art.saetze)
-        fehler(quelle, zeilen.size(), QStringLiteral("%1 Sätze statt %2").arg(saetze).arg(art.saetze));
+    if (int(saetze.size()) != art.saetze)
+        fehler(quelle, zeilen.size(), QStringLiteral("%1 Sätze statt %2").arg(saetze.size()).arg(art.saetze));
+    if (art.dateiregel) {
+        if (const auto verstoss = art.dateiregel(saetze))
+            fehler(quelle, satzzeilen.at(verstoss->satz), verstoss->text);
+    }
     return daten;
 }
 

@@ -10,6 +10,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
 #include <stdexcept>
 #include <vector>
 
@@ -22,6 +23,11 @@ struct Spalte {
     int breite;  // characters; 0 for the last column: the rest, unpadded
 };
 
+struct Satzverstoss {
+    int satz;      // record number, from 0
+    QString text;  // what is wrong
+};
+
 struct Inhaltsart {
     QString datei;                // file name in the working folder
     int kapazitaet;               // characters per record
@@ -29,6 +35,9 @@ struct Inhaltsart {
     std::vector<Spalte> spalten;
     // A rule of this file for one record's fields: empty, or what is wrong.
     std::function<QString(const QStringList& felder)> regel;
+    // A rule over all records together (each record's fields, in file order),
+    // checked once the count is right: nothing, or the offending record.
+    std::function<std::optional<Satzverstoss>(const std::vector<QStringList>& saetze)> dateiregel = {};
 };
 
 // The content files of each exercise category (content/arten_*.cpp).

@@ -46,6 +46,8 @@ private slots:
     void inhaltGebaut();
     void inhaltFehler_data();
     void inhaltFehler();
+    void paarRegel_data();
+    void paarRegel();
 };
 
 void TestInhalt::eigeneDateienVollerGroesse_data()
@@ -216,6 +218,72 @@ void TestInhalt::inhaltFehler()
     try {
         baueInhalt(probeart(), quelle, QStringLiteral("probe.txt"));
         QFAIL("kein Fehler");
+    } catch (const Baufehler& e) {
+        QCOMPARE(QString::fromUtf8(e.what()), fehler);
+    }
+}
+
+void TestInhalt::paarRegel_data()
+{
+    // the given lines stand from record ab on; the other records are distinct fillers
+    QTest::addColumn<QString>("datei");
+    QTest::addColumn<int>("ab");
+    QTest::addColumn<QStringList>("saetze");
+    QTest::addColumn<QString>("fehler");  // empty: accepted
+    QTest::addColumn<QByteArray>("satz");  // then the bytes of record ab
+    const QByteArray leer;
+    QTest::newRow("ohne komma") << "zuteil1.dat" << 0 << QStringList{"Haus"} << "probe.txt:2: Satz ohne Komma" << leer;
+    QTest::newRow("links leer") << "zugegen.dat" << 0 << QStringList{",kalt"} << "probe.txt:2: linke Hälfte leer" << leer;
+    QTest::newRow("rechts leer") << "zusyno.dat" << 3 << QStringList{"warm,"} << "probe.txt:5: rechte Hälfte leer" << leer;
+    QTest::newRow("nur komma") << "zuerd.dat" << 0 << QStringList{","} << "probe.txt:2: linke Hälfte leer" << leer;
+    QTest::newRow("komma rechts") << "zumath2.dat" << 0 << QStringList{"9 : 4,2,25"} << ""
+                                  << QByteArray("\x0A" "9 : 4,2,25") + QByteArray(30, '\0');
+    QTest::newRow("16 zeichen") << "zufremd.dat" << 0 << QStringList{"Abcdefghijklmnop,Qrstuvwxyzäöüß.-"} << ""
+                                << QByteArray("\x21" "Abcdefghijklmnop,Qrstuvwxyz\xE4\xF6\xFC\xDF.-") + QByteArray(7, '\0');
+    QTest::newRow("links 17") << "zusach.dat" << 0 << QStringList{"Abcdefghijklmnopq,x"}
+                              << "probe.txt:2: linke Hälfte länger als 16 Zeichen" << leer;
+    QTest::newRow("rechts 17") << "zuteil2.dat" << 0 << QStringList{"x,Abcdefghijklmnopq"}
+                               << "probe.txt:2: rechte Hälfte länger als 16 Zeichen" << leer;
+    QTest::newRow("farben 12") << "jfarben.dat" << 0 << QStringList{"Abcdefghijkl,Zitronengelb"} << ""
+                               << QByteArray("\x19" "Abcdefghijkl,Zitronengelb") + QByteArray(15, '\0');
+    QTest::newRow("farben 13") << "jfarben.dat" << 0 << QStringList{"Dunkelblau,Bernsteingelb"}
+                               << "probe.txt:2: rechte Hälfte länger als 12 Zeichen" << leer;
+    QTest::newRow("mathe 17") << "zumath1.dat" << 0 << QStringList{"100 + 200 + 300 +,x"}
+                              << "probe.txt:2: linke Hälfte länger als 16 Zeichen" << leer;
+    QTest::newRow("blank links") << "zuteil1.dat" << 0 << QStringList{"Haus ,Maus"}
+                                 << "probe.txt:2: linke Hälfte mit Leerzeichen am Rand" << leer;
+    QTest::newRow("blank rechts") << "zuteil1.dat" << 0 << QStringList{"Haus, Maus"}
+                                  << "probe.txt:2: rechte Hälfte mit Leerzeichen am Rand" << leer;
+    QTest::newRow("doppelt im satz") << "zugegen.dat" << 0 << QStringList{"gleich,gleich"}
+                                     << "probe.txt:2: Hälfte \"gleich\" kommt in dieser Gruppe schon vor" << leer;
+    QTest::newRow("doppelt in gruppe") << "zuteil1.dat" << 6 << QStringList{"Rot,Blau", "Grün,Rot"}
+                                       << "probe.txt:9: Hälfte \"Rot\" kommt in dieser Gruppe schon vor" << leer;
+    QTest::newRow("letzte gruppe") << "jfarben.dat" << 40 << QStringList{"Rot,Blau", "Blau,Gelb"}
+                                   << "probe.txt:43: Hälfte \"Blau\" kommt in dieser Gruppe schon vor" << leer;
+    QTest::newRow("andere gruppe") << "zuteil1.dat" << 7 << QStringList{"Rot,Blau", "Rot,Blau"} << ""
+                                   << QByteArray("\x08" "Rot,Blau") + QByteArray(32, '\0');
+    QTest::newRow("gross klein") << "zumath1.dat" << 0 << QStringList{"Rot,rot"} << ""
+                                 << QByteArray("\x07" "Rot,rot") + QByteArray(33, '\0');
+}
+
+void TestInhalt::paarRegel()
+{
+    QFETCH(QString, datei);
+    QFETCH(int, ab);
+    QFETCH(QStringList, saetze);
+    QFETCH(QString, fehler);
+    QFETCH(QByteArray, satz);
+    const auto arten = inhaltsarten();
+    const auto art = std::find_if(arten.begin(), arten.end(), [&](const Inhaltsart& a) { return a.datei == datei; });
+    QVERIFY(art != arten.end());
+    QString quelle = QStringLiteral("paar\n");
+    for (int i = 0; i < art->saetze; ++i)
+        quelle += (i >= ab && i - ab < saetze.size() ? saetze[i - ab] : QStringLiteral("L%1,R%1").arg(i)) + QLatin1Char('\n');
+    try {
+        const QByteArray daten = baueInhalt(*art, quelle, QStringLiteral("probe.txt"));
+        QVERIFY2(fehler.isEmpty(), "Satz angenommen");
+        QCOMPARE(daten.size(), art->saetze * 41);
+        QCOMPARE(daten.mid(ab * 41, 41), satz);
     } catch (const Baufehler& e) {
         QCOMPARE(QString::fromUtf8(e.what()), fehler);
     }

@@ -122,6 +122,8 @@ private slots:
     void inhaltWieGelesen();
     void inhaltRegeln_data();
     void inhaltRegeln();
+    void zuordnungNachgerechnet_data();
+    void zuordnungNachgerechnet();
 };
 
 void TestZahlenLogik::dezimalWert_data()
@@ -361,7 +363,8 @@ void TestZahlenLogik::inhaltNachgerechnet_data()
 {
     QTest::addColumn<QString>("datei");
     for (const Inhaltsart& a : artenZahlen())
-        QTest::newRow(qPrintable(a.datei)) << a.datei;
+        if (a.spalten.size() == 2)  // the pair files have a test of their own
+            QTest::newRow(qPrintable(a.datei)) << a.datei;
 }
 
 void TestZahlenLogik::inhaltNachgerechnet()
@@ -455,6 +458,57 @@ void TestZahlenLogik::inhaltRegeln()
     } catch (const Baufehler& e) {
         QCOMPARE(QString::fromUtf8(e.what()), QStringLiteral("probe.txt:2: ") + fehler);
     }
+}
+
+void TestZahlenLogik::zuordnungNachgerechnet_data()
+{
+    QTest::addColumn<QString>("datei");
+    QTest::newRow("zumath1") << "zumath1.dat";
+    QTest::newRow("zumath2") << "zumath2.dat";
+}
+
+// Every task of the arithmetic pair files: the result computed again from the
+// computation noted above it, the task itself read with the same computation,
+// and the 8 results of a round all different (the window matches by pair).
+void TestZahlenLogik::zuordnungNachgerechnet()
+{
+    QFETCH(QString, datei);
+    static const QRegularExpression ergebnisform(QStringLiteral("^(0|[1-9][0-9]*)(,[0-9]+)?$"));
+    const QStringList zeilen = quelltext(datei).split(QLatin1Char('\n'));
+    QString rechnung;
+    QList<Bruch> runde;
+    int saetze = 0;
+    for (int i = 0; i < zeilen.size(); ++i) {
+        const QString& z = zeilen[i];
+        if (z.startsWith(QLatin1String("#= "))) {
+            rechnung = z.mid(3);
+            continue;
+        }
+        if (z.isEmpty() || z.startsWith(QLatin1Char('#')) || z == QLatin1String("paar"))
+            continue;
+        const QString wo = QStringLiteral("%1:%2 ").arg(datei).arg(i + 1);
+        const int komma = z.indexOf(QLatin1Char(','));
+        const QString aufgabe = z.left(komma), ergebnis = z.mid(komma + 1);
+        QVERIFY2(!rechnung.isEmpty(), qPrintable(wo + QStringLiteral("ohne Rechnung")));
+        QVERIFY2(ergebnisform.match(ergebnis).hasMatch(), qPrintable(wo + ergebnis));
+        const auto soll = rechne(rechnung);
+        const auto gespeichert = Bruch::ausText(ergebnis);
+        QVERIFY2(soll && gespeichert && *soll == *gespeichert,
+                 qPrintable(wo + QStringLiteral("%1 gespeichert als %2").arg(rechnung, ergebnis)));
+        // the task as shown: "·" multiplies, ":" divides
+        QString gezeigt = aufgabe;
+        gezeigt.replace(QChar(0xB7), QLatin1Char('*')).replace(QLatin1Char(':'), QLatin1Char('/'));
+        const auto aufgabenwert = rechne(gezeigt);
+        QVERIFY2(aufgabenwert && *aufgabenwert == *soll, qPrintable(wo + QStringLiteral("Aufgabe passt nicht zu ") + rechnung));
+        QVERIFY2(!runde.contains(*soll), qPrintable(wo + QStringLiteral("Ergebnis doppelt in der Runde")));
+        runde << *soll;
+        if (runde.size() == 8)
+            runde.clear();
+        rechnung.clear();
+        ++saetze;
+    }
+    QCOMPARE(saetze, 32);
+    QCOMPARE(baueInhalt(art(datei), quelltext(datei), datei).size(), 32 * 41);
 }
 
 int main(int argc, char** argv)
