@@ -27,10 +27,13 @@ public:
 
     bool eventFilter(QObject* o, QEvent* e) override
     {
-        auto* d = qobject_cast<QDialog*>(o);
-        if (!d || !d->isWindow())
+        // a window counts as painted when it or a control on it is painted (an
+        // image may cover the whole window)
+        auto* w = qobject_cast<QWidget*>(o);
+        auto* d = w ? qobject_cast<QDialog*>(w->window()) : nullptr;
+        if (!d)
             return false;
-        if (e->type() == QEvent::Show && !e->spontaneous()) {
+        if (e->type() == QEvent::Show && w == d && !e->spontaneous()) {
             const int gezeigt = ++m_gezeigt;
             m_offen.insert(d, gezeigt);
             QTimer::singleShot(kMalenMs, d, [this, d, gezeigt] {

@@ -7,10 +7,15 @@
 #include <QKeyEvent>
 
 #include <clocale>
+#include <malloc.h>
 #include <new>
 
 Anwendung::Anwendung(int& argc, char** argv) : QApplication(argc, argv)
 {
+    // Pictures of a window's size get memory of their own from the system, so that
+    // a closed window's pictures go back at once; left alone, the C library raises
+    // this bound after the first such picture is freed and keeps the next ones.
+    mallopt(M_MMAP_THRESHOLD, 512 * 1024);
     // no display name: the window system would append it to every caption
     setApplicationName(QStringLiteral("VELMORA"));
     // numbers are written and read in fixed forms, never by the machine's locale
