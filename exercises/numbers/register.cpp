@@ -2,6 +2,7 @@
 
 #include "exercises/numbers/upra03.h"
 #include "exercises/numbers/usach02.h"
+#include "exercises/numbers/uson13.h"
 #include "exercises/numbers/uzah01.h"
 #include "exercises/shared/uzuo01.h"
 #include "shell/programmtabelle.h"
@@ -17,4 +18,5 @@ void registriereZahlen(Programmtabelle& tabelle)
         if (art.programm <= 23)
             tabelle.setze(art.programm, einmalig([&art] { return new Tzuo01(art); }));
     tabelle.setze(Tsach02::kProgramm, einmalig([] { return new Tsach02; }));
+    tabelle.setze(Tson13::kProgramm, einmalig([] { return new Tson13; }));
 }
