@@ -1,6 +1,8 @@
 #include "exercises/numbers/register.h"
 
+#include "exercises/numbers/umatrix1.h"
 #include "exercises/numbers/upra03.h"
+#include "exercises/numbers/urec08.h"
 #include "exercises/numbers/usach02.h"
 #include "exercises/numbers/uson13.h"
 #include "exercises/numbers/uzah01.h"
@@ -19,4 +21,7 @@ void registriereZahlen(Programmtabelle& tabelle)
             tabelle.setze(art.programm, einmalig([&art] { return new Tzuo01(art); }));
     tabelle.setze(Tsach02::kProgramm, einmalig([] { return new Tsach02; }));
     tabelle.setze(Tson13::kProgramm, einmalig([] { return new Tson13; }));
+    tabelle.setze(Trec08::kProgramm, einmalig([] { return new Trec08; }));
+    for (const Matrixart& art : Tmatrix1::mitglieder())
+        tabelle.setze(art.programm, einmalig([&art] { return new Tmatrix1(art); }));
 }
