@@ -1,6 +1,8 @@
 #include "exercises/numbers/register.h"
 
+#include "exercises/numbers/ulog11.h"
 #include "exercises/numbers/upra03.h"
+#include "exercises/numbers/urec09.h"
 #include "exercises/numbers/usach02.h"
 #include "exercises/numbers/uzah01.h"
 #include "exercises/shared/uzuo01.h"
@@ -17,4 +19,6 @@ void registriereZahlen(Programmtabelle& tabelle)
         if (art.programm <= 23)
             tabelle.setze(art.programm, einmalig([&art] { return new Tzuo01(art); }));
     tabelle.setze(Tsach02::kProgramm, einmalig([] { return new Tsach02; }));
+    tabelle.setze(Tlog11::kProgramm, einmalig([] { return new Tlog11; }));
+    tabelle.setze(Trec09::kProgramm, einmalig([] { return new Trec09; }));
 }
