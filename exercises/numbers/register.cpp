@@ -1,8 +1,10 @@
 #include "exercises/numbers/register.h"
 
+#include "exercises/numbers/ulog11.h"
 #include "exercises/numbers/umatrix1.h"
 #include "exercises/numbers/upra03.h"
 #include "exercises/numbers/urec08.h"
+#include "exercises/numbers/urec09.h"
 #include "exercises/numbers/usach02.h"
 #include "exercises/numbers/uson13.h"
 #include "exercises/numbers/uzah01.h"
@@ -24,4 +26,6 @@ void registriereZahlen(Programmtabelle& tabelle)
     tabelle.setze(Trec08::kProgramm, einmalig([] { return new Trec08; }));
     for (const Matrixart& art : Tmatrix1::mitglieder())
         tabelle.setze(art.programm, einmalig([&art] { return new Tmatrix1(art); }));
+    tabelle.setze(Tlog11::kProgramm, einmalig([] { return new Tlog11; }));
+    tabelle.setze(Trec09::kProgramm, einmalig([] { return new Trec09; }));
 }
