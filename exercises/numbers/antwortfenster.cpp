@@ -1,7 +1,6 @@
 #include "exercises/numbers/antwortfenster.h"
 #include <QKeyEvent>
 #include "exercises/shared/dezimalantwort.h"
-#include "platform/tastenhaken.h"
 
 #include "common/punkte.h"
 #include "common/textformat.h"
@@ -33,16 +32,8 @@ void Antwortfenster::baueAntwort(int laenge, int feldhoehe, int zaehlerhoehe)
     eingabe = teile::eingabefeld(this, laenge, feldhoehe);
     eingabe->hide();
     // the filter sees typed characters, the key-up handler key codes
-    new Tastenhaken(
-        eingabe,
-        [this](QKeyEvent* e) {
-            const int z = dezimal::zeichen(e);
-            return z != 0 && !eingabeKeyPress(z);
-        },
-        [this](QKeyEvent* k) {
-            if (!k->isAutoRepeat())
-                eingabeKeyUp(taste::code(k));
-        });
+    dezimal::verbindeFeld(
+        eingabe, [this](int z) { return eingabeKeyPress(z); }, [this](int t) { eingabeKeyUp(t); });
     rifa = teile::etikett(this, QStringLiteral("rifa"), QStringLiteral("Arial"), 19);
     rifa->setAttribute(Qt::WA_TransparentForMouseEvents);
     weiter = teile::knopf(this, QStringLiteral("weiter"), QStringLiteral("weiter"));

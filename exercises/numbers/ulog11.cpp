@@ -7,7 +7,6 @@
 #include "platform/dialoge.h"
 #include "platform/farben.h"
 #include "platform/schriften.h"
-#include "platform/tastenhaken.h"
 #include "platform/tasten.h"
 
 #include <QFontMetrics>
@@ -37,16 +36,8 @@ Tlog11::Tlog11()
     Label1->move(12, (hoehe - Label1->height()) / 2);
     eingabe->move(Label1->x() + Label1->width() + 8, (hoehe - eingabe->height()) / 2);
     Panel1->resize(eingabe->x() + eingabe->width() + 12, hoehe);
-    new Tastenhaken(
-        eingabe,
-        [this](QKeyEvent* e) {
-            const int z = dezimal::zeichen(e);
-            return z != 0 && !eingabeKeyPress(z);
-        },
-        [this](QKeyEvent* k) {
-            if (!k->isAutoRepeat())
-                eingabeKeyUp(taste::code(k));
-        });
+    dezimal::verbindeFeld(
+        eingabe, [this](int z) { return eingabeKeyPress(z); }, [this](int t) { eingabeKeyUp(t); });
 
     memo = teile::memo(this, QStringLiteral("memo"), QStringLiteral("Courier New"), 27, farbe::fensterHintergrund());
     setzeMaximiert(true);

@@ -3,7 +3,6 @@
 #include "exercises/shared/dezimalantwort.h"
 #include "platform/dialoge.h"
 #include "platform/tasten.h"
-#include "platform/tastenhaken.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -41,16 +40,10 @@ Blockwahl::Blockwahl(QWidget* fenster, const QString& text, int von, int bis, in
     if (laenge > 0)
         wahl->setMaxLength(laenge);
     wahl->resize(Label1->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12, wahl->sizeHint().height());
-    new Tastenhaken(
-        wahl,
-        [](QKeyEvent* e) {
-            const int z = dezimal::zeichen(e);
-            return z != 0 && z != taste::kEsc && !blockwahl::durchlassen(z);
-        },
-        [this](QKeyEvent* e) {
-            if (!e->isAutoRepeat())
-                wahlKeyUp(taste::code(e));
-        });
+    // Esc passes on to the window
+    dezimal::verbindeFeld(
+        wahl, [](int z) { return z == taste::kEsc || blockwahl::durchlassen(z); },
+        [this](int t) { wahlKeyUp(t); });
 }
 
 void Blockwahl::anordnen(int breite, int hoehe)

@@ -2,6 +2,7 @@
 
 #include "common/fehler.h"
 #include "platform/dialoge.h"
+#include "platform/tastenhaken.h"
 #include "platform/tasten.h"
 
 #include <QKeyEvent>
@@ -107,4 +108,18 @@ TTextaufgabe TTextaufgabe::aus(const QString& satz, int kapazitaet)
     a.frage = frage;
     a.loesungText = satz.mid(q);
     return a;
+}
+
+void dezimal::verbindeFeld(QLineEdit* feld, std::function<bool(int)> durchlassen, std::function<void(int)> los)
+{
+    new Tastenhaken(
+        feld,
+        [durchlassen](QKeyEvent* e) {
+            const int z = dezimal::zeichen(e);
+            return z != 0 && !durchlassen(z);
+        },
+        [los](QKeyEvent* e) {
+            if (!e->isAutoRepeat())
+                los(taste::code(e));
+        });
 }

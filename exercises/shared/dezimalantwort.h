@@ -4,6 +4,7 @@
 // the typed characters (one comma, a minus only as the first character), the
 // conversion with a decimal comma and the exact check in single precision.
 #include <QString>
+#include <functional>
 
 class QKeyEvent;
 class QLineEdit;
@@ -14,6 +15,11 @@ namespace dezimal {
 // 13 Enter, 27 Esc, a control character (below 32) for Ctrl combinations, the
 // typed character otherwise; 0 for keys that type nothing (arrows, Delete, Shift).
 int zeichen(const QKeyEvent* e);
+
+// Hooks an answer field to its window: every typed character (as zeichen gives
+// it) goes to durchlassen, which says whether the field takes it; the release of
+// a key, not repeated, goes to los with its key code.
+void verbindeFeld(QLineEdit* feld, std::function<bool(int)> durchlassen, std::function<void(int)> los);
 
 // The value of an answer or solution text: an optional minus, digits, optionally
 // a comma and further digits, where the digits on either side of the comma may
