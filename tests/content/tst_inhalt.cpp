@@ -48,6 +48,8 @@ private slots:
     void inhaltFehler();
     void paarRegel_data();
     void paarRegel();
+    void satzRegel_data();
+    void satzRegel();
 };
 
 void TestInhalt::eigeneDateienVollerGroesse_data()
@@ -284,6 +286,91 @@ void TestInhalt::paarRegel()
         QVERIFY2(fehler.isEmpty(), "Satz angenommen");
         QCOMPARE(daten.size(), art->saetze * 41);
         QCOMPARE(daten.mid(ab * 41, 41), satz);
+    } catch (const Baufehler& e) {
+        QCOMPARE(QString::fromUtf8(e.what()), fehler);
+    }
+}
+
+void TestInhalt::satzRegel_data()
+{
+    // the given lines stand from record ab on; the other records are distinct fillers
+    QTest::addColumn<QString>("datei");
+    QTest::addColumn<int>("ab");
+    QTest::addColumn<QStringList>("saetze");
+    QTest::addColumn<QString>("fehler");   // empty: accepted
+    QTest::addColumn<QByteArray>("satz");  // then the bytes of record ab
+    const QByteArray leer;
+    const QByteArray b = "Der B\xE4" "cker backt jeden Morgen frische Br\xF6tchen.";
+    QTest::newRow("lücke") << "satzergw.dat" << 0 << QStringList{"Der Bäcker backt jeden Morgen frische [Brötchen]."} << ""
+                           << QByteArray("\x4E") + b.leftJustified(74, ' ') + "3946";
+    QTest::newRow("am anfang") << "wortfamw.dat" << 5 << QStringList{"[Fahrer] halten an."} << ""
+                               << QByteArray("\x4E") + QByteArray("Fahrer halten an.").leftJustified(74, ' ') + " 1 6";
+    QTest::newRow("74 zeichen") << "satzergw.dat" << 0 << QStringList{QString(68, QLatin1Char('a')) + " [Wort]."} << ""
+                                << QByteArray("\x4E") + QByteArray(68, 'a') + " Wort." + "7073";
+    QTest::newRow("75 zeichen") << "satzergw.dat" << 0 << QStringList{QString(69, QLatin1Char('a')) + " [Wort]."}
+                                << "probe.txt:2: Satz länger als 74 Zeichen" << leer;
+    QTest::newRow("ohne lücke") << "satzergw.dat" << 2 << QStringList{"Kein Wort fehlt."}
+                                << "probe.txt:4: Satz ohne genau eine Lücke \"[...]\"" << leer;
+    QTest::newRow("zwei lücken") << "wortfamw.dat" << 0 << QStringList{"Der [Hund] bellt [laut]."}
+                                 << "probe.txt:2: Satz ohne genau eine Lücke \"[...]\"" << leer;
+    QTest::newRow("verkehrt") << "wortfamw.dat" << 0 << QStringList{"Der ]Hund[ bellt."}
+                              << "probe.txt:2: Satz ohne genau eine Lücke \"[...]\"" << leer;
+    QTest::newRow("leer") << "satzergw.dat" << 0 << QStringList{"Der [] bellt."} << "probe.txt:2: leere Lücke" << leer;
+    QTest::newRow("zwei wörter") << "satzergw.dat" << 0 << QStringList{"Der [große Hund] bellt."}
+                                 << "probe.txt:2: Lücke \"große Hund\" ist kein Wort aus Buchstaben" << leer;
+    QTest::newRow("ziffer") << "satzergw.dat" << 0 << QStringList{"Er ist [8] Jahre alt."}
+                            << "probe.txt:2: Lücke \"8\" ist kein Wort aus Buchstaben" << leer;
+    QTest::newRow("wortteil") << "wortfamw.dat" << 0 << QStringList{"Die [Fahr]karte gilt."}
+                              << "probe.txt:2: Lücke \"Fahr\" ist nur ein Teil eines Wortes" << leer;
+    QTest::newRow("bindestrich") << "wortfamw.dat" << 0 << QStringList{"Die [Bus]-Fahrt."}
+                                 << "probe.txt:2: Lücke \"Bus\" ist nur ein Teil eines Wortes" << leer;
+    QTest::newRow("13 zeichen") << "satzergw.dat" << 0 << QStringList{"Die [Nachbarschaft] war gut."} << ""
+                                << QByteArray("\x4E") + QByteArray("Die Nachbarschaft war gut.").leftJustified(74, ' ')
+                                       + " 517";
+    QTest::newRow("14 zeichen") << "satzergw.dat" << 0 << QStringList{"Die [Nachbarschaften] war gut."}
+                                << "probe.txt:2: Lückenwort \"Nachbarschaften\" länger als 13 Zeichen" << leer;
+    QTest::newRow("hälften") << "vmsatzha.dat" << 0 << QStringList{"Wenn es regnet,|bleiben wir daheim."} << ""
+                             << QByteArray("\x50") + QByteArray("Wenn es regnet,").leftJustified(40, ' ')
+                                    + QByteArray("bleiben wir daheim.").leftJustified(40, ' ');
+    QTest::newRow("erste leer") << "vmsatzha.dat" << 0 << QStringList{"|bleiben wir daheim."}
+                                << "probe.txt:2: erste Hälfte leer" << leer;
+    QTest::newRow("zweite leer") << "vmsatzha.dat" << 0 << QStringList{"Wenn es regnet,|"}
+                                 << "probe.txt:2: zweite Hälfte leer" << leer;
+    QTest::newRow("hälfte 41") << "vmsatzha.dat" << 0 << QStringList{"x|" + QString(41, QLatin1Char('b'))}
+                               << "probe.txt:2: \"zweite\" länger als 40 Zeichen" << leer;
+    QTest::newRow("gleiche zweite") << "vmsatzha.dat" << 8
+                                    << QStringList{"Er lacht,|weil es schön ist.", "Sie singt,|weil es schön ist."}
+                                    << "probe.txt:11: zweite Hälfte \"weil es schön ist.\" kommt in dieser Runde schon vor"
+                                    << leer;
+    QTest::newRow("andere runde") << "vmsatzha.dat" << 6
+                                  << QStringList{"Er lacht,|weil es schön ist.", "Sie singt,|weil es schön ist."} << ""
+                                  << QByteArray("\x50") + QByteArray("Er lacht,").leftJustified(40, ' ')
+                                         + QByteArray("weil es sch\xF6n ist.").leftJustified(40, ' ');
+}
+
+void TestInhalt::satzRegel()
+{
+    QFETCH(QString, datei);
+    QFETCH(int, ab);
+    QFETCH(QStringList, saetze);
+    QFETCH(QString, fehler);
+    QFETCH(QByteArray, satz);
+    const auto arten = inhaltsarten();
+    const auto art = std::find_if(arten.begin(), arten.end(), [&](const Inhaltsart& a) { return a.datei == datei; });
+    QVERIFY(art != arten.end());
+    const bool haelften = datei == QLatin1String("vmsatzha.dat");
+    QString quelle = haelften ? QStringLiteral("erste|zweite\n") : QStringLiteral("satz\n");
+    for (int i = 0; i < art->saetze; ++i)
+        quelle += (i >= ab && i - ab < saetze.size()
+                       ? saetze[i - ab]
+                       : (haelften ? QStringLiteral("A%1|B%1") : QStringLiteral("Satz %1 mit [Wort].")).arg(i))
+                  + QLatin1Char('\n');
+    const int groesse = haelften ? 81 : 79;
+    try {
+        const QByteArray daten = baueInhalt(*art, quelle, QStringLiteral("probe.txt"));
+        QVERIFY2(fehler.isEmpty(), "Satz angenommen");
+        QCOMPARE(daten.size(), art->saetze * groesse);
+        QCOMPARE(daten.mid(ab * groesse, groesse), satz);
     } catch (const Baufehler& e) {
         QCOMPARE(QString::fromUtf8(e.what()), fehler);
     }
