@@ -15,6 +15,7 @@
 #include "platform/anwendung.h"
 #include "platform/drucker.h"
 #include "platform/form.h"
+#include "platform/warten.h"
 #include "shell/aufruf.h"
 #include "shell/nutzerregister.h"
 #include "shell/planlauf.h"
@@ -140,6 +141,9 @@ void TestAffe::initTestCase()
     QStringList plaene(plan::kPlaene, plan::frei());
     plaene[0] = QStringLiteral("Affenplan").leftJustified(plan::kNamenlaenge) + QStringLiteral("ABDZ");
     plan::schreibe(plaene);
+    // a pause is one pass of the event loop: input and closing reach it, but the
+    // monkey's ticks do not wait out the wall clock
+    setzeWartenErsatz([](int) { QCoreApplication::processEvents(); });
     setzeFehlerbeobachter([this](const std::exception& e) {
         if (dynamic_cast<const EAFehler*>(&e) || (dynamic_cast<const Konvertierungsfehler*>(&e) && getippt(e)))
             return;
@@ -152,6 +156,7 @@ void TestAffe::initTestCase()
 void TestAffe::cleanupTestCase()
 {
     setzeFehlerbeobachter(nullptr);
+    setzeWartenErsatz(nullptr);
     zufall::setzeFolge({});
     Druckauftrag::setzeZieldatei(QString());
     Programmtabelle::global().leeren();
