@@ -30,7 +30,8 @@ public:
 protected:
     bool eventFilter(QObject*, QEvent* e) override
     {
-        if (e->type() == QEvent::Hide || e->type() == QEvent::Close)
+        // a refused close request (a window without close box) leaves it open
+        if (e->type() == QEvent::Hide)
             geschlossen = true;
         return false;
     }
