@@ -1,6 +1,7 @@
 #include "exercises/language/register.h"
 
 #include "exercises/language/udeu01.h"
+#include "exercises/language/uwis08.h"
 #include "exercises/language/uwor02.h"
 #include "exercises/shared/uzuo01.h"
 #include "shell/programmtabelle.h"
@@ -15,4 +16,7 @@ void registriereSprache(Programmtabelle& tabelle)
     for (const Zuordnungsart& art : Tzuo01::mitglieder())
         if (art.programm > 23)
             tabelle.setze(art.programm, einmalig([&art] { return new Tzuo01(art); }));
+    // the syllable grids of "Wissen"
+    for (const silben::Art& art : silben::arten())
+        tabelle.setze(art.programm, einmalig([&art] { return new Twis08(art); }));
 }
