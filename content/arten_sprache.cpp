@@ -1,6 +1,7 @@
 // Content files read by the exercises in exercises/language/.
 #include "content/inhalte.h"
 #include "content/paardatei.h"
+#include "content/satzdateien.h"
 
 namespace {
 
@@ -108,5 +109,9 @@ std::vector<Inhaltsart> artenSprache()
         paardatei("zuerd.dat", 120, 16),
         paardatei("zusach.dat", 120, 16),
         paardatei("jfarben.dat", 48, 12),
+        // sentence grids: gap sentences 9 and 8 blocks x 3 rounds x 10, halves 4 blocks x 5 rounds x 7
+        lueckendatei("satzergw.dat", 270),
+        lueckendatei("wortfamw.dat", 240),
+        haelftendatei("vmsatzha.dat", 140),
     };
 }

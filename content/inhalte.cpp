@@ -68,13 +68,15 @@ QByteArray baueInhalt(const Inhaltsart& art, const QString& text, const QString&
                 fehler(quelle, nr, QStringLiteral("\"%1\" länger als %2 Zeichen").arg(s.name).arg(s.breite));
             satz += s.breite > 0 ? felder[i].leftJustified(s.breite) : felder[i];
         }
-        if (satz.size() > art.kapazitaet)
-            fehler(quelle, nr, QStringLiteral("Satz länger als %1 Zeichen").arg(art.kapazitaet));
         if (art.regel) {
             const QString verstoss = art.regel(felder);
             if (!verstoss.isEmpty())
                 fehler(quelle, nr, verstoss);
         }
+        if (art.satzbau)
+            satz = art.satzbau(felder);
+        if (satz.size() > art.kapazitaet)
+            fehler(quelle, nr, QStringLiteral("Satz länger als %1 Zeichen").arg(art.kapazitaet));
         daten += kurztext::satz(satz, art.kapazitaet);
         saetze.push_back(felder);
         satzzeilen.push_back(nr);

@@ -38,6 +38,9 @@ struct Inhaltsart {
     // A rule over all records together (each record's fields, in file order),
     // checked once the count is right: nothing, or the offending record.
     std::function<std::optional<Satzverstoss>(const std::vector<QStringList>& saetze)> dateiregel = {};
+    // The record's text from its fields, once the rule has passed; empty: the
+    // fields padded to their columns.
+    std::function<QString(const QStringList& felder)> satzbau = {};
 };
 
 // The content files of each exercise category (content/arten_*.cpp).

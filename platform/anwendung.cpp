@@ -3,6 +3,7 @@
 #include "platform/dialoge.h"
 #include "platform/form.h"
 #include "platform/schriften.h"
+#include "platform/warten.h"
 
 #include <QKeyEvent>
 
@@ -27,6 +28,9 @@ Anwendung::Anwendung(int& argc, char** argv) : QApplication(argc, argv)
 bool Anwendung::notify(QObject* empfaenger, QEvent* e)
 {
     try {
+        // a pause that blocks its window's input drops it before anything sees it
+        if (pausenEingabeVerworfen(empfaenger, e))
+            return true;
         // Keys reach the native window first and then the focused widget; only
         // the delivery to a widget counts here.
         auto* w = qobject_cast<QWidget*>(empfaenger);

@@ -55,6 +55,24 @@ protected:
     }
 };
 
+// Esc closes it, like an exercise window; it counts mouse presses.
+class Pausenfenster : public Form {
+public:
+    Pausenfenster() { setzeKeyPreview(true); resize(200, 100); }
+    QList<int> tasten;
+    int klicks = 0;
+
+protected:
+    bool FormShortCut(int taste, QKeyEvent*) override
+    {
+        tasten << taste;
+        if (taste == taste::kEsc)
+            close();
+        return true;
+    }
+    void mousePressEvent(QMouseEvent*) override { ++klicks; }
+};
+
 }
 
 class TestPlatform : public QObject {
@@ -77,6 +95,8 @@ private slots:
     void jpegGrenzen();
     void schriften();
     void wartenLaesstEreignisseLaufen();
+    void wartenBewacht_data();
+    void wartenBewacht();
 };
 
 void TestPlatform::fensterMaximiertUndHaken()
@@ -402,6 +422,58 @@ void TestPlatform::wartenLaesstEreignisseLaufen()
     warten(1000);
     QCOMPARE(verlangt, 1000);
     setzeWartenErsatz(nullptr);
+}
+
+void TestPlatform::wartenBewacht_data()
+{
+    QTest::addColumn<bool>("sperren");
+    QTest::addColumn<bool>("esc");
+    QTest::addColumn<bool>("laeuft");
+    QTest::addColumn<bool>("wieder");
+    QTest::addColumn<int>("klicks");
+    QTest::addColumn<QList<int>>("tasten");
+    QTest::addColumn<bool>("weiter");
+    QTest::newRow("gesperrt: Klick und Enter verworfen") << true << false << true << false << 0 << QList<int>{} << true;
+    QTest::newRow("gesperrt: Esc schließt") << true << true << true << false << 0 << QList<int>{27} << false;
+    QTest::newRow("gesperrt: Lauf beendet") << true << false << false << false << 0 << QList<int>{} << false;
+    QTest::newRow("geschlossen und neu gezeigt") << true << true << true << true << 0 << QList<int>{27} << false;
+    QTest::newRow("zugelassen: Klick und Enter zählen")
+        << false << false << true << false << 1 << QList<int>{13} << true;
+    QTest::newRow("zugelassen: Esc schließt") << false << true << true << false << 1 << QList<int>{13, 27} << false;
+}
+
+void TestPlatform::wartenBewacht()
+{
+    QFETCH(bool, sperren);
+    QFETCH(bool, esc);
+    QFETCH(bool, laeuft);
+    QFETCH(bool, wieder);
+    Pausenfenster f;
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    int verlangt = 0;
+    setzeWartenErsatz([&](int ms) {
+        verlangt = ms;
+        QTest::mouseClick(&f, Qt::LeftButton, Qt::NoModifier, QPoint(50, 50));
+        QTest::keyClick(&f, Qt::Key_Return);
+        if (esc)
+            QTest::keyClick(&f, Qt::Key_Escape);
+        if (wieder)
+            f.show();
+    });
+    const bool weiter = ::wartenBewacht(&f, 1000, sperren ? Pauseneingabe::Gesperrt : Pauseneingabe::Zugelassen,
+                                        [&] { return laeuft; });
+    setzeWartenErsatz(nullptr);
+    QCOMPARE(verlangt, 1000);
+    QTEST(weiter, "weiter");
+    QTEST(f.klicks, "klicks");
+    QTEST(f.tasten, "tasten");
+    QCOMPARE(f.isVisible(), !esc || wieder);
+    // after the pause the window takes input again
+    if (f.isVisible()) {
+        QTest::mouseClick(&f, Qt::LeftButton, Qt::NoModifier, QPoint(50, 50));
+        QCOMPARE(f.klicks, sperren ? 1 : 2);
+    }
 }
 
 int main(int argc, char** argv)
