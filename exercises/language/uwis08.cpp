@@ -166,25 +166,21 @@ void Twis08::rahmen(int s, int z)
                static_cast<int>(m_fx * (10 * s + 9)), static_cast<int>(m_fy * (10 * z + 9)));
 }
 
-bool Twis08::nimmtWahlAn() const { return m_lauf.laeuft() && !m_pause; }
-
-// The pause before a pair is judged; picks and grid keys wait. False when the
-// window closed or the run ended meanwhile.
+// The pause before a pair is judged; picks and grid keys are dropped meanwhile.
+// False when the window closed or the run ended meanwhile.
 bool Twis08::pause(int ms, bool tasten)
 {
     if (tasten)
         m_tasten = false;
-    m_pause = true;
-    warten(ms);
-    m_pause = false;
+    const bool weiter = wartenBewacht(this, ms, Pauseneingabe::Gesperrt, [this] { return m_lauf.laeuft(); });
     if (tasten)
         m_tasten = true;
-    return isVisible() && m_lauf.laeuft();
+    return weiter;
 }
 
 void Twis08::waehle(int s, int z, bool tasten)
 {
-    if (!nimmtWahlAn())
+    if (!m_lauf.laeuft())
         return;
     switch (m_runde.waehle(s, z)) {
     case silben::Wahl::Nichts:
@@ -231,8 +227,6 @@ bool Twis08::FormShortCut(int taste, QKeyEvent*)
         return true;
     }
     const bool pfeil = taste >= taste::kLinks && taste <= taste::kRunter;
-    if (m_pause)
-        return pfeil || taste == taste::kEnter;
     if (!m_lauf.laeuft())
         return false;
     if (pfeil) {

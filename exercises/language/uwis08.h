@@ -56,7 +56,6 @@ private:
     void pbMouseDown(int x, int y);
     bool pause(int ms, bool tasten);
     void ende();
-    bool nimmtWahlAn() const;
 
     const silben::Art& m_art;
     Blockwahl* m_blockwahl = nullptr;
@@ -69,5 +68,4 @@ private:
     // kept for the program run
     int m_cx = 0, m_cy = 0;
     bool m_tasten = false;
-    bool m_pause = false;
 };
