@@ -66,31 +66,38 @@ Twis08::Twis08(const silben::Art& art) : m_art(art)
     setzeMaximiert(true);
 }
 
-// Laid out against the maximised window, once for its size: the grid's cells,
-// the frame units, and an image that holds the right and bottom grid lines too.
-void Twis08::ordnePbAn()
+// Laid out against the maximised window, once for its size (again only when the
+// desktop frames it after showing): the grid's cells, the frame units, and an
+// image that holds the right and bottom grid lines too. True when it changed.
+bool Twis08::ordnePbAn()
 {
     const int w = width(), h = height();
     const int breite = w * 9 / 10, hoehe = h * 13 / 20;
     if (m_cw == breite / silben::kSpalten && m_rh == hoehe / silben::kZeilen && m_cw > 0)
-        return;
+        return false;
     m_rh = hoehe / silben::kZeilen;
     m_cw = breite / silben::kSpalten;
     m_fx = static_cast<float>(breite) / 40;
     m_fy = static_cast<float>(hoehe) / 60;
     pb->setGeometry((w - breite) / 2, h / 8, std::max(breite, silben::kSpalten * m_cw + 1),
                     std::max(hoehe, silben::kZeilen * m_rh + 1));
+    return true;
 }
 
-void Twis08::FormShow()
+void Twis08::ordneWahlAn()
 {
-    ordnePbAn();
     const QSize aussen = frameGeometry().size();
     const int w = aussen.width(), h = aussen.height();
     label1->adjustSize();
     label1->move((w - label1->width()) / 2, h * 3 / 5);
     wahl->move((w - wahl->width()) / 2, h * 4 / 5);
     Memo1->setGeometry((w - w / 3) / 2, h / 10, w / 3, h / 3);
+}
+
+void Twis08::FormShow()
+{
+    ordnePbAn();
+    ordneWahlAn();
     m_blockwahl->leere();
     m_blockwahl->zeige();
     Memo1->show();
@@ -100,6 +107,16 @@ void Twis08::FormShow()
     m_lauf.punkte = punkte::kStart;
     // the last run's grid stays in view
     if (m_gitterDa)
+        zeichne();
+}
+
+void Twis08::resizeEvent(QResizeEvent* e)
+{
+    Form::resizeEvent(e);
+    if (!isVisible())
+        return;
+    ordneWahlAn();
+    if (ordnePbAn() && m_gitterDa)
         zeichne();
 }
 

@@ -46,9 +46,11 @@ protected:
     void FormClose() override;
     bool FormShortCut(int taste, QKeyEvent* e) override;
     bool eventFilter(QObject* o, QEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
 
 private:
-    void ordnePbAn();
+    bool ordnePbAn();
+    void ordneWahlAn();
     void starte(int block);
     void zeichneZelle(int spalte, int zeile);
     void rahmen(int spalte, int zeile);
