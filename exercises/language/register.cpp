@@ -2,6 +2,7 @@
 
 #include "exercises/language/udeu01.h"
 #include "exercises/language/uerg01.h"
+#include "exercises/language/uwis08.h"
 #include "exercises/language/uwor02.h"
 #include "exercises/shared/uzuo01.h"
 #include "shell/programmtabelle.h"
@@ -19,4 +20,7 @@ void registriereSprache(Programmtabelle& tabelle)
     // the sentence grids of "Wörter II"
     for (const Satzgitterart& art : Terga01::mitglieder())
         tabelle.setze(art.programm, einmalig([&art] { return new Terga01(art); }));
+    // the syllable grids of "Wissen"
+    for (const silben::Art& art : silben::arten())
+        tabelle.setze(art.programm, einmalig([&art] { return new Twis08(art); }));
 }
