@@ -1,6 +1,7 @@
 // The sentence grids at 1920 x 1080: aufbau of a round (CPU time per call), and
 // the CPU a guarded pause of 1000 ms takes (getrusage before and after).
 //   QT_QPA_PLATFORM=offscreen build/bench/bench_satzgitter <working folder>
+#include "bench/messreihe.h"
 #include "exercises/language/uerg01.h"
 #include "platform/anwendung.h"
 #include "platform/warten.h"
@@ -9,20 +10,10 @@
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QTest>
-#include <algorithm>
 #include <cstdio>
-#include <ctime>
 #include <sys/resource.h>
-#include <vector>
 
 namespace {
-
-double cpuMs()
-{
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
-}
 
 double rusageMs()
 {
@@ -43,15 +34,7 @@ void messe(int programm, const char* was, bool pause)
         std::printf("%s: no run (content file missing?)\n", was);
         return;
     }
-    std::vector<double> z;
-    for (int i = 0; i < 500; ++i) {
-        const double a = cpuMs();
-        f.aufbau();
-        z.push_back(cpuMs() - a);
-    }
-    std::sort(z.begin(), z.end());
-    std::printf("%-22s %dx%d  n=%zu  median %.3f ms  95th %.3f ms  max %.3f ms\n", was, f.width(), f.height(),
-                z.size(), z[z.size() / 2], z[z.size() * 95 / 100], z.back());
+    messreihe(QStringLiteral("%1 %2x%3").arg(QString::fromUtf8(was)).arg(f.width()).arg(f.height()), [&] { f.aufbau(); });
     if (pause) {
         QElapsedTimer uhr;
         uhr.start();

@@ -2,6 +2,7 @@
 // digits and the frame drawn on its image) and the board's paint on screen,
 // CPU time per call.
 //   QT_QPA_PLATFORM=offscreen build/bench/bench_summen
+#include "bench/messreihe.h"
 #include "exercises/numbers/urec09.h"
 #include "platform/anwendung.h"
 #include "platform/dialoge.h"
@@ -10,33 +11,9 @@
 #include <QImage>
 #include <QPainter>
 #include <QTest>
-#include <algorithm>
 #include <cstdio>
-#include <ctime>
-#include <functional>
-#include <vector>
 
 namespace {
-
-double cpuMs()
-{
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
-}
-
-void messe(const char* was, const std::function<void()>& f)
-{
-    std::vector<double> z;
-    for (int i = 0; i < 500; ++i) {
-        const double a = cpuMs();
-        f();
-        z.push_back(cpuMs() - a);
-    }
-    std::sort(z.begin(), z.end());
-    std::printf("%-34s n=%zu  median %.3f ms  95th %.3f ms  max %.3f ms\n", was, z.size(), z[z.size() / 2],
-                z[z.size() * 95 / 100], z.back());
-}
 
 }
 
@@ -48,7 +25,7 @@ int main(int argc, char** argv)
     f.setGeometry(0, 0, 1920, 1080);
     f.neuspiel();
     std::printf("unit %d, board %dx%d\n", f.einheit(), f.ima->width(), f.ima->height());
-    messe("neuspiel, 10 digits (1st task)", [&] { f.neuspiel(); });
+    messreihe(QStringLiteral("neuspiel, 10 digits (1st task)"), [&] { f.neuspiel(); });
     // 19 right answers: the 20th task has 48 digits
     dialog::Skript skript;
     while (f.aufgabe() < Trec09::kAufgaben) {
@@ -64,9 +41,9 @@ int main(int argc, char** argv)
         QTest::keyClick(&f, Qt::Key_Return);
     }
     std::printf("task %d: %d digits\n", f.aufgabe(), f.brett().ziffern());
-    messe("neuspiel, 48 digits (20th task)", [&] { f.neuspiel(); });
+    messreihe(QStringLiteral("neuspiel, 48 digits (20th task)"), [&] { f.neuspiel(); });
     QImage ziel(f.ima->size(), QImage::Format_RGB32);
-    messe("paint of the board", [&] {
+    messreihe(QStringLiteral("paint of the board"), [&] {
         QPainter p(&ziel);
         f.ima->render(&p);
     });
