@@ -2,6 +2,7 @@
 
 #include "exercises/language/udeu01.h"
 #include "exercises/language/uerg01.h"
+#include "exercises/language/uwis06.h"
 #include "exercises/language/uwis08.h"
 #include "exercises/language/uwor02.h"
 #include "exercises/shared/uzuo01.h"
@@ -23,4 +24,5 @@ void registriereSprache(Programmtabelle& tabelle)
     // the syllable grids of "Wissen"
     for (const silben::Art& art : silben::arten())
         tabelle.setze(art.programm, einmalig([&art] { return new Twis08(art); }));
+    tabelle.setze(Twis06::kProgramm, einmalig([] { return new Twis06; }));
 }
