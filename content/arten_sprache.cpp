@@ -2,6 +2,9 @@
 #include "content/inhalte.h"
 #include "content/paardatei.h"
 #include "content/satzdateien.h"
+#include "content/textaufgaben.h"
+
+#include <QRegularExpression>
 
 namespace {
 
@@ -86,6 +89,16 @@ QString wahlRegel(const QStringList& f)
     return {};
 }
 
+// "zahlen.dat": the solution in four characters, shown as stored after a miss;
+// the answer field takes only digits and commas, so no sign.
+QString zahlenfrageRegel(const QStringList& f)
+{
+    static const QRegularExpression form(QStringLiteral("^(0|[1-9][0-9]*)(,[0-9]+)?$"));
+    if (!form.match(f[0]).hasMatch())
+        return QStringLiteral("Lösung \"%1\" ist keine Zahl aus Ziffern und höchstens einem Komma").arg(f[0]);
+    return fragefehler(f[1]);
+}
+
 }
 
 std::vector<Inhaltsart> artenSprache()
@@ -113,5 +126,9 @@ std::vector<Inhaltsart> artenSprache()
         lueckendatei("satzergw.dat", 270),
         lueckendatei("wortfamw.dat", 240),
         haelftendatei("vmsatzha.dat", 140),
+        // knowledge questions with a number for an answer
+        {QStringLiteral("zahlen.dat"), 80, 55, {{QStringLiteral("loesung"), 4}, {QStringLiteral("frage"), 0}},
+         zahlenfrageRegel, keineDoppelteFrage(1)},
+        textaufgaben("vmdenksp.dat", 160, 45),
     };
 }

@@ -8,8 +8,10 @@
 // against the stored solution.
 #include "content/inhalte.h"
 #include "content/paardatei.h"
+#include "content/textaufgaben.h"
 
 #include <QRegularExpression>
+#include <QSet>
 
 namespace {
 
@@ -26,6 +28,8 @@ QString loesungsfehler(const QString& s)
     if (s.startsWith(QLatin1Char('-')) && !s.contains(ziffer))
         return QStringLiteral("Lösung \"%1\" ist eine negative Null").arg(s);
     return {};
+}
+
 }
 
 QString fragefehler(const QString& frage)
@@ -46,9 +50,22 @@ Inhaltsart textaufgaben(const char* datei, int kapazitaet, int saetze)
             [](const QStringList& f) {
                 const QString fehler = fragefehler(f[0]);
                 return fehler.isEmpty() ? loesungsfehler(f[1]) : fehler;
-            }};
+            },
+            keineDoppelteFrage(0)};
 }
 
+std::function<std::optional<Satzverstoss>(const std::vector<QStringList>&)> keineDoppelteFrage(int spalte)
+{
+    return [spalte](const std::vector<QStringList>& saetze) -> std::optional<Satzverstoss> {
+        QSet<QString> gesehen;
+        for (int i = 0; i < int(saetze.size()); ++i) {
+            const QString& frage = saetze[i][spalte];
+            if (gesehen.contains(frage))
+                return Satzverstoss{i, QStringLiteral("Frage \"%1\" doppelt").arg(frage)};
+            gesehen.insert(frage);
+        }
+        return std::nullopt;
+    };
 }
 
 std::vector<Inhaltsart> artenZahlen()
