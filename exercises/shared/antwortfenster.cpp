@@ -1,10 +1,10 @@
-#include "exercises/numbers/antwortfenster.h"
+#include "exercises/shared/antwortfenster.h"
 #include <QKeyEvent>
 #include "exercises/shared/dezimalantwort.h"
 
 #include "common/punkte.h"
 #include "common/textformat.h"
-#include "exercises/numbers/fensterteile.h"
+#include "exercises/shared/fensterteile.h"
 #include "platform/anwendung.h"
 #include "platform/schriften.h"
 #include "platform/tasten.h"

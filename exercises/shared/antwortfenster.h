@@ -1,5 +1,5 @@
 #pragma once
-// The frame of the typed-answer windows of this category: "Start", the answer
+// The frame of the typed-answer windows: "Start", the answer
 // field, the verdict "rifa", "weiter" and the task counter "aufzahl", and the
 // course of a run: start, judge on Enter, "weiter" to the next task, the end
 // after the last one. A window adds its task display and what a task is.
