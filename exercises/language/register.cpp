@@ -2,6 +2,7 @@
 
 #include "exercises/language/udeu01.h"
 #include "exercises/language/uerg01.h"
+#include "exercises/language/upra06.h"
 #include "exercises/language/uwis08.h"
 #include "exercises/language/uwor02.h"
 #include "exercises/shared/uzuo01.h"
@@ -23,4 +24,8 @@ void registriereSprache(Programmtabelle& tabelle)
     // the syllable grids of "Wissen"
     for (const silben::Art& art : silben::arten())
         tabelle.setze(art.programm, einmalig([&art] { return new Twis08(art); }));
+    // the number questions of "Wissen"; the option questions wait for their content
+    for (const Frageart& art : Tpra06::mitglieder())
+        if (art.programm == 125 || art.programm == 127)
+            tabelle.setze(art.programm, einmalig([&art] { return new Tpra06(art); }));
 }

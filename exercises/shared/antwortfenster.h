@@ -45,8 +45,8 @@ protected:
     // A typed character; by default whole numbers only.
     virtual bool eingabeKeyPress(int zeichen);
 
-    // The verdict: points for a right answer, otherwise fehler in rifa.
-    void urteile(bool richtig, const QString& fehler);
+    // The verdict: gewinn points for a right answer, otherwise fehler in rifa.
+    void urteile(bool richtig, const QString& fehler, float gewinn = 100.0f);
     // The field as a whole number; none while it is empty or too long.
     std::optional<int> ganzeAntwort() const;
 
@@ -55,6 +55,7 @@ protected:
 
     Uebungslauf m_lauf;
     int m_k = 0;  // task counter
+    bool m_escSchliesst = true;  // Esc in the answer field closes the window
 
 private:
     void startClick();
