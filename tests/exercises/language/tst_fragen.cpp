@@ -95,22 +95,17 @@ const Frageart& art(int programm)
     qFatal("no such member");
 }
 
-// One window and its controls.
+// One window and its controls; a window of the test's own is deleted with it.
 struct Fenster {
-    explicit Fenster(int programm) : f(new Tpra06(art(programm))), n(programm)
+    explicit Fenster(int programm) : Fenster(new Tpra06(art(programm)), programm, true) {}
+    // a window the dispatcher shows
+    explicit Fenster(Tpra06* fenster)
+        : Fenster(fenster, fenster->objectName() == QLatin1String("Tzahlen") ? 125 : 127, false)
+    {
+    }
+    Fenster(Tpra06* fenster, int programm, bool eigenes) : f(fenster), n(programm), eigen(eigenes)
     {
         f->show();
-        start = f->findChild<QPushButton*>(QStringLiteral("start"));
-        weiter = f->findChild<QPushButton*>(QStringLiteral("weiter"));
-        eingabe = f->findChild<QLineEdit*>(QStringLiteral("eingabe"));
-        rifa = f->findChild<QLabel*>(QStringLiteral("rifa"));
-        aufzahl = f->findChild<QLabel*>(QStringLiteral("aufzahl"));
-    }
-    explicit Fenster(Tpra06* fenster) : Fenster(fenster->objectName() == QLatin1String("Tzahlen") ? 125 : 127)
-    {
-        delete f;
-        f = fenster;
-        eigen = false;
         start = f->findChild<QPushButton*>(QStringLiteral("start"));
         weiter = f->findChild<QPushButton*>(QStringLiteral("weiter"));
         eingabe = f->findChild<QLineEdit*>(QStringLiteral("eingabe"));
@@ -166,7 +161,7 @@ struct Fenster {
 
     Tpra06* f;
     int n;
-    bool eigen = true;
+    bool eigen;
     QPushButton* start;
     QPushButton* weiter;
     QLineEdit* eingabe;
@@ -648,7 +643,6 @@ void TestFragen::laufUeberMenue()
         auto* f = qobject_cast<Tpra06*>(fenster);
         if (!f)
             return 0;
-        f->show();
         Fenster w(f);
         w.start->click();
         ersterZaehler = w.aufzahl->text();
