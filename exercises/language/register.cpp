@@ -2,6 +2,7 @@
 
 #include "exercises/language/udeu01.h"
 #include "exercises/language/uerg01.h"
+#include "exercises/language/upra06.h"
 #include "exercises/language/uwis06.h"
 #include "exercises/language/uwis08.h"
 #include "exercises/language/uwor02.h"
@@ -25,4 +26,8 @@ void registriereSprache(Programmtabelle& tabelle)
     for (const silben::Art& art : silben::arten())
         tabelle.setze(art.programm, einmalig([&art] { return new Twis08(art); }));
     tabelle.setze(Twis06::kProgramm, einmalig([] { return new Twis06; }));
+    // the number questions of "Wissen"; the option questions wait for their content
+    for (const Frageart& art : Tpra06::mitglieder())
+        if (art.programm == 125 || art.programm == 127)
+            tabelle.setze(art.programm, einmalig([&art] { return new Tpra06(art); }));
 }

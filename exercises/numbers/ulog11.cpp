@@ -2,7 +2,7 @@
 
 #include "common/punkte.h"
 #include "common/textformat.h"
-#include "exercises/numbers/fensterteile.h"
+#include "exercises/shared/fensterteile.h"
 #include "exercises/shared/dezimalantwort.h"
 #include "platform/dialoge.h"
 #include "platform/farben.h"

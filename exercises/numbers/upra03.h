@@ -3,7 +3,7 @@
 // "Textaufgaben", "Zahlenrätsel", "Dreisatz", "Bruchrechnung", "Geometrie").
 // A run draws its tasks from a content file without repetition; the answer is
 // a decimal number, judged with Enter against the stored solution.
-#include "exercises/numbers/antwortfenster.h"
+#include "exercises/shared/antwortfenster.h"
 #include "exercises/shared/dezimalantwort.h"
 
 #include <QStringList>

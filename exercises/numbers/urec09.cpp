@@ -1,7 +1,7 @@
 #include "exercises/numbers/urec09.h"
 
 #include "common/zustand.h"
-#include "exercises/numbers/fensterteile.h"
+#include "exercises/shared/fensterteile.h"
 #include "platform/dialoge.h"
 #include "platform/farben.h"
 #include "platform/leinwand.h"

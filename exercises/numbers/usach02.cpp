@@ -4,7 +4,7 @@
 #include "common/textformat.h"
 #include "common/zustand.h"
 #include "common/zufall.h"
-#include "exercises/numbers/fensterteile.h"
+#include "exercises/shared/fensterteile.h"
 #include "platform/farben.h"
 
 #include <QLabel>

@@ -1,7 +1,7 @@
 #pragma once
 // "Rechenmix": 15 short mixed tasks drawn from the 100 of "sachmix.dat", each
 // answered with a whole number; a wrong answer shows the solution below the task.
-#include "exercises/numbers/antwortfenster.h"
+#include "exercises/shared/antwortfenster.h"
 
 #include <QString>
 #include <array>

@@ -1,6 +1,6 @@
 #include "exercises/numbers/uson13.h"
 
-#include "exercises/numbers/fensterteile.h"
+#include "exercises/shared/fensterteile.h"
 #include "exercises/shared/symboltabelle.h"
 #include "platform/farben.h"
 #include "platform/schriften.h"

@@ -1,7 +1,7 @@
 #pragma once
 // "Symbolrechnen": ten signs stand for the digits 0 to 9, a legend of ten
 // buttons tells which; 15 products and sums written in signs, answered in digits.
-#include "exercises/numbers/antwortfenster.h"
+#include "exercises/shared/antwortfenster.h"
 #include "exercises/numbers/symbolaufgaben.h"
 
 #include <array>

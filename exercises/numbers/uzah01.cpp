@@ -1,6 +1,6 @@
 #include "exercises/numbers/uzah01.h"
 
-#include "exercises/numbers/fensterteile.h"
+#include "exercises/shared/fensterteile.h"
 #include "platform/farben.h"
 #include "platform/leinwand.h"
 #include "platform/schriften.h"

@@ -3,7 +3,7 @@
 // "Zählen", "Zahlwort", the two "Grundrechenarten" and "Rechenketten". A task
 // is shown, the answer typed and judged with Enter, "weiter" brings the next;
 // every fourth (in "Zahlwort" fifth) right answer raises the level.
-#include "exercises/numbers/antwortfenster.h"
+#include "exercises/shared/antwortfenster.h"
 #include "exercises/numbers/zahlaufgaben.h"
 #include "exercises/shared/dezimalantwort.h"
 

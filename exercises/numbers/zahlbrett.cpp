@@ -1,7 +1,7 @@
 #include "exercises/numbers/zahlbrett.h"
 
 #include "common/punkte.h"
-#include "exercises/numbers/fensterteile.h"
+#include "exercises/shared/fensterteile.h"
 #include "platform/anwendung.h"
 #include "platform/farben.h"
 #include "platform/leinwand.h"

@@ -1,10 +1,10 @@
-#include "exercises/numbers/antwortfenster.h"
+#include "exercises/shared/antwortfenster.h"
 #include <QKeyEvent>
 #include "exercises/shared/dezimalantwort.h"
 
 #include "common/punkte.h"
 #include "common/textformat.h"
-#include "exercises/numbers/fensterteile.h"
+#include "exercises/shared/fensterteile.h"
 #include "platform/anwendung.h"
 #include "platform/schriften.h"
 #include "platform/tasten.h"
@@ -97,7 +97,7 @@ bool Antwortfenster::eingabeKeyPress(int zeichen)
 
 void Antwortfenster::eingabeKeyUp(int t)
 {
-    if (t == taste::kEsc) {
+    if (t == taste::kEsc && m_escSchliesst) {
         close();  // nothing is recorded
         return;
     }
@@ -114,12 +114,12 @@ std::optional<int> Antwortfenster::ganzeAntwort() const
     return textformat::strToInt(text);
 }
 
-void Antwortfenster::urteile(bool richtig, const QString& fehler)
+void Antwortfenster::urteile(bool richtig, const QString& fehler, float gewinn)
 {
     m_offen = false;
     if (richtig) {
         rifa->setText(QStringLiteral("RICHTIG!"));
-        m_lauf.punkte += 100.0f;
+        m_lauf.punkte += gewinn;
     } else {
         rifa->setText(fehler);
     }

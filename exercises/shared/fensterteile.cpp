@@ -1,4 +1,4 @@
-#include "exercises/numbers/fensterteile.h"
+#include "exercises/shared/fensterteile.h"
 
 #include "exercises/shared/dezimalantwort.h"
 #include "platform/anwendung.h"

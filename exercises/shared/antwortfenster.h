@@ -1,5 +1,5 @@
 #pragma once
-// The frame of the typed-answer windows of this category: "Start", the answer
+// The frame of the typed-answer windows: "Start", the answer
 // field, the verdict "rifa", "weiter" and the task counter "aufzahl", and the
 // course of a run: start, judge on Enter, "weiter" to the next task, the end
 // after the last one. A window adds its task display and what a task is.
@@ -45,8 +45,8 @@ protected:
     // A typed character; by default whole numbers only.
     virtual bool eingabeKeyPress(int zeichen);
 
-    // The verdict: points for a right answer, otherwise fehler in rifa.
-    void urteile(bool richtig, const QString& fehler);
+    // The verdict: gewinn points for a right answer, otherwise fehler in rifa.
+    void urteile(bool richtig, const QString& fehler, float gewinn = 100.0f);
     // The field as a whole number; none while it is empty or too long.
     std::optional<int> ganzeAntwort() const;
 
@@ -55,6 +55,7 @@ protected:
 
     Uebungslauf m_lauf;
     int m_k = 0;  // task counter
+    bool m_escSchliesst = true;  // Esc in the answer field closes the window
 
 private:
     void startClick();

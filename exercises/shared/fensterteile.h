@@ -1,5 +1,5 @@
 #pragma once
-// Pieces the typed-answer windows of this category share: controls in their
+// Pieces the typed-answer windows share: controls in their
 // fonts, horizontal centring, the system colours of their backgrounds, and the
 // key hooks of the answer field.
 #include <QColor>
