@@ -2,16 +2,11 @@
 
 #include "common/textformat.h"
 #include "common/zufall.h"
+#include "exercises/shared/mitglied.h"
 
 namespace silben {
 
-const Art& art(int programm)
-{
-    for (const Art& a : arten())
-        if (a.programm == programm)
-            return a;
-    return arten().front();
-}
+const Art& art(int programm) { return mitgliedVon(arten(), programm); }
 
 QString themenzeile(int block, const char* thema)
 {

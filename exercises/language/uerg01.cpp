@@ -5,6 +5,7 @@
 #include "common/zustand.h"
 #include "exercises/shared/blockpunkte.h"
 #include "exercises/shared/blockwahl.h"
+#include "exercises/shared/mitglied.h"
 #include "exercises/shared/uzuo01.h"
 #include "platform/anwendung.h"
 #include "platform/dialoge.h"
@@ -54,13 +55,7 @@ const std::vector<Satzgitterart>& Terga01::mitglieder()
     return t;
 }
 
-const Satzgitterart& Terga01::mitglied(int programm)
-{
-    for (const Satzgitterart& a : mitglieder())
-        if (a.programm == programm)
-            return a;
-    return mitglieder().front();
-}
+const Satzgitterart& Terga01::mitglied(int programm) { return mitgliedVon(mitglieder(), programm); }
 
 Terga01::Terga01(const Satzgitterart& art) : m_art(art)
 {
@@ -70,11 +65,7 @@ Terga01::Terga01(const Satzgitterart& art) : m_art(art)
     setzeFarbe(farbe::buttonFace());
     setFont(schrift::font(QStringLiteral("Arial"), 32));
     setzeKeyPreview(true);
-    image = new Malflaeche(this, farbe::buttonFace());
-    image->setObjectName(QStringLiteral("image"));
-    // clicks on the image reach the window's handler with the same coordinates
-    image->setAttribute(Qt::WA_TransparentForMouseEvents);
-    image->hide();
+    image = gitterbild(this);
     ausgabe = new QPlainTextEdit(this);
     ausgabe->setObjectName(QStringLiteral("ausgabe"));
     ausgabe->setReadOnly(true);
@@ -153,14 +144,7 @@ void Terga01::zeigeSatz(const QString& text, bool gelb)
 
 void Terga01::rahmenstrich(const QRect& r, const QColor& farbe, int breite)
 {
-    Leinwand& c = image->canvas();
-    c.stiftFarbe = farbe;
-    c.stiftBreite = breite;
-    c.pinselKlar = true;
-    // QRect(QPoint, QPoint) ends one short of its second corner
-    c.rechteck(r.left(), r.top(), r.right() + 1, r.bottom() + 1);
-    c.stiftBreite = 1;
-    c.stiftFarbe = farbe::schwarz;
+    zeichneRahmen(image->canvas(), r, farbe, breite);
     image->update();
 }
 

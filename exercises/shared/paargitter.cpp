@@ -17,8 +17,7 @@ QRect Paargitter::cursorrahmen(int c, int r) const
     return QRect(QPoint((50 * c + 1) * ex, (16 * r + 2) * ey), QPoint((50 * c + 49) * ex, (16 * r + 18) * ey));
 }
 
-namespace {
-void zeichne(Leinwand& c, const QRect& r, const QColor& farbe, int breite)
+void zeichneRahmen(Leinwand& c, const QRect& r, const QColor& farbe, int breite)
 {
     c.stiftFarbe = farbe;
     c.stiftBreite = breite;
@@ -29,21 +28,20 @@ void zeichne(Leinwand& c, const QRect& r, const QColor& farbe, int breite)
     c.stiftBreite = 1;
     c.stiftFarbe = farbe::schwarz;
 }
-}
 
 void Paargitter::zeichneZelle(Leinwand& c, int spalte, int zeile) const
 {
-    zeichne(c, zellrahmen(spalte, zeile), farbe::schwarz, 1);
+    zeichneRahmen(c, zellrahmen(spalte, zeile), farbe::schwarz, 1);
 }
 
 void Paargitter::rahmen(Leinwand& c, int spalte, int zeile) const
 {
-    zeichne(c, cursorrahmen(spalte, zeile), farbe::rot, 3);
+    zeichneRahmen(c, cursorrahmen(spalte, zeile), farbe::rot, 3);
 }
 
 void Paargitter::loeschen(Leinwand& c, int spalte, int zeile, const QColor& grund) const
 {
-    zeichne(c, cursorrahmen(spalte, zeile), grund, 3);
+    zeichneRahmen(c, cursorrahmen(spalte, zeile), grund, 3);
 }
 
 int Paargitter::spalteBei(int x) const
@@ -95,4 +93,13 @@ QFont arialZellhoehe(int zellhoehe)
 {
     // Liberation Sans: ascent 1854 and descent 434 of 2048 units per em
     return schrift::font(QStringLiteral("Arial"), zellhoehe * 2048 / 2288);
+}
+
+Malflaeche* gitterbild(QWidget* fenster)
+{
+    auto* image = new Malflaeche(fenster, farbe::buttonFace());
+    image->setObjectName(QStringLiteral("image"));
+    image->setAttribute(Qt::WA_TransparentForMouseEvents);
+    image->hide();
+    return image;
 }

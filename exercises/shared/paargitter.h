@@ -10,6 +10,8 @@
 #include <QRect>
 
 class Leinwand;
+class Malflaeche;
+class QWidget;
 
 struct Paargitter {
     int ex = 0;  // einheitx
@@ -39,6 +41,14 @@ struct Paargitter {
     // false for other keys.
     bool bewege(int taste, int& spalte, int& zeile) const;
 };
+
+// A frame from corner to corner with a pen of that colour and width, without
+// fill; the pen is black and 1 px again afterwards.
+void zeichneRahmen(Leinwand& c, const QRect& r, const QColor& farbe, int breite);
+
+// The hidden button-face image a grid window draws its grid on; clicks pass
+// through to the window, whose handler hit-tests them in the same coordinates.
+Malflaeche* gitterbild(QWidget* fenster);
 
 // The font for a cell height in pixels (ascent plus descent of Arial), as the
 // grid's text is sized.

@@ -6,6 +6,7 @@
 #include "common/punkte.h"
 #include "exercises/shared/blockpunkte.h"
 #include "exercises/shared/blockwahl.h"
+#include "exercises/shared/mitglied.h"
 #include "platform/anwendung.h"
 #include "platform/farben.h"
 #include "platform/leinwand.h"
@@ -55,13 +56,7 @@ const std::vector<Zuordnungsart>& Tzuo01::mitglieder()
     return t;
 }
 
-const Zuordnungsart& Tzuo01::mitglied(int programm)
-{
-    for (const Zuordnungsart& a : mitglieder())
-        if (a.programm == programm)
-            return a;
-    return mitglieder().front();
-}
+const Zuordnungsart& Tzuo01::mitglied(int programm) { return mitgliedVon(mitglieder(), programm); }
 
 Tzuo01::Tzuo01(const Zuordnungsart& art) : m_art(art)
 {
@@ -71,13 +66,8 @@ Tzuo01::Tzuo01(const Zuordnungsart& art) : m_art(art)
     setzeFarbe(farbe::buttonFace());
     setFont(schrift::font(QStringLiteral("Arial"), 32));
     setzeKeyPreview(true);
-    if (!art.fensterflaeche) {
-        image = new Malflaeche(this, farbe::buttonFace());
-        image->setObjectName(QStringLiteral("image"));
-        // clicks on the image reach the window's handler with the same coordinates
-        image->setAttribute(Qt::WA_TransparentForMouseEvents);
-        image->hide();
-    }
+    if (!art.fensterflaeche)
+        image = gitterbild(this);
     if (!art.wahlText.isEmpty()) {
         blockwahl = new Blockwahl(this, art.wahlText, art.blockVon, art.blockBis, art.wahlLaenge,
                                   [this](int b) { starte(b); });
