@@ -13,6 +13,7 @@
 #include "shell/ergebnisse.h"
 #include "shell/programmtabelle.h"
 #include "tests/support/testumgebung.h"
+#include "tests/support/uebungsumgebung.h"
 #include "tests/support/testuhr.h"
 
 #include <QFile>
@@ -21,6 +22,7 @@
 #include <QPushButton>
 #include <QSet>
 #include <QTest>
+#include <optional>
 #include <QTextEdit>
 #include <map>
 #include <memory>
@@ -208,6 +210,7 @@ private slots:
 
 private:
     std::unique_ptr<Arbeitsordner> m_ordner;
+    std::optional<Uebungsumgebung> m_umgebung;
 };
 
 void TestFragen::init()
@@ -217,21 +220,12 @@ void TestFragen::init()
     schreibeQuiz(*m_ordner);
     schreibeZahlen(*m_ordner);
     schreibeDenksport(*m_ordner);
-    uhr::setzeQuelle(&g_uhr);
-    g_uhr.mono = 1000.0;
-    nutzer = 7;
-    nutzername = QStringLiteral("Eva");
-    meldung.clear();
-    auto g = std::make_shared<std::mt19937>(20261207);
-    zufall::setzeFolge([g] { return (*g)() / 4294967296.0; });
-    Form::setzeModalErsatz([](Form*) { return 0; });
+    m_umgebung.emplace(g_uhr, 7, QStringLiteral("Eva"), 20261207);
 }
 
 void TestFragen::cleanup()
 {
-    Form::setzeModalErsatz(nullptr);
-    zufall::setzeFolge({});
-    uhr::setzeQuelle(nullptr);
+    m_umgebung.reset();
     m_ordner.reset();
 }
 

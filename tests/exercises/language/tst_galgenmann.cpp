@@ -14,11 +14,13 @@
 #include "shell/ergebnisse.h"
 #include "shell/programmtabelle.h"
 #include "tests/support/testumgebung.h"
+#include "tests/support/uebungsumgebung.h"
 #include "tests/support/testuhr.h"
 
 #include <QApplication>
 #include <QSet>
 #include <QTest>
+#include <optional>
 #include <random>
 
 namespace {
@@ -108,27 +110,20 @@ private slots:
 
 private:
     std::unique_ptr<Arbeitsordner> m_ordner;
+    std::optional<Uebungsumgebung> m_umgebung;
 };
 
 void TestGalgenmann::init()
 {
     m_ordner = std::make_unique<Arbeitsordner>();
-    uhr::setzeQuelle(&g_uhr);
-    g_uhr.mono = 1000.0;
-    nutzer = 7;
-    nutzername = QStringLiteral("Eva");
-    auto g = std::make_shared<std::mt19937>(20261207);
-    zufall::setzeFolge([g] { return (*g)() / 4294967296.0; });
-    Form::setzeModalErsatz([](Form*) { return 0; });
+    m_umgebung.emplace(g_uhr, 7, QStringLiteral("Eva"), 20261207);
 }
 
 void TestGalgenmann::cleanup()
 {
     if (fenster().isVisible())
         fenster().close();
-    Form::setzeModalErsatz(nullptr);
-    zufall::setzeFolge({});
-    uhr::setzeQuelle(nullptr);
+    m_umgebung.reset();
     m_ordner.reset();
 }
 

@@ -13,6 +13,7 @@
 #include "shell/aufruf.h"
 #include "shell/programmtabelle.h"
 #include "tests/support/testumgebung.h"
+#include "tests/support/uebungsumgebung.h"
 #include "tests/support/testuhr.h"
 
 #include <QApplication>
@@ -20,6 +21,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <optional>
 #include <map>
 #include <random>
 
@@ -152,6 +154,7 @@ private slots:
 
 private:
     std::unique_ptr<Arbeitsordner> m_ordner;
+    std::optional<Uebungsumgebung> m_umgebung;
 };
 
 void TestSatzgitter::init()
@@ -160,22 +163,14 @@ void TestSatzgitter::init()
     m_ordner->schreibe(QStringLiteral("satzergw.dat"), luecken(270));
     m_ordner->schreibe(QStringLiteral("wortfamw.dat"), luecken(240));
     m_ordner->schreibe(QStringLiteral("vmsatzha.dat"), haelften(140));
-    uhr::setzeQuelle(&g_uhr);
-    g_uhr.mono = 1000.0;
-    nutzer = 7;
-    nutzername = QStringLiteral("Eva");
-    auto g = std::make_shared<std::mt19937>(20260307);
-    zufall::setzeFolge([g] { return (*g)() / 4294967296.0; });
-    Form::setzeModalErsatz([](Form*) { return 0; });
+    m_umgebung.emplace(g_uhr, 7, QStringLiteral("Eva"));
     setzeWartenErsatz([](int) {});
 }
 
 void TestSatzgitter::cleanup()
 {
     setzeWartenErsatz(nullptr);
-    Form::setzeModalErsatz(nullptr);
-    zufall::setzeFolge({});
-    uhr::setzeQuelle(nullptr);
+    m_umgebung.reset();
     m_ordner.reset();
 }
 

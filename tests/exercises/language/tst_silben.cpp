@@ -17,6 +17,7 @@
 #include "shell/aufruf.h"
 #include "shell/programmtabelle.h"
 #include "tests/support/testumgebung.h"
+#include "tests/support/uebungsumgebung.h"
 #include "tests/support/testuhr.h"
 
 #include <QApplication>
@@ -25,6 +26,7 @@
 #include <QPlainTextEdit>
 #include <QSet>
 #include <QTest>
+#include <optional>
 #include <map>
 #include <random>
 
@@ -175,19 +177,14 @@ private slots:
 
 private:
     std::unique_ptr<Arbeitsordner> m_ordner;
+    std::optional<Uebungsumgebung> m_umgebung;
     std::vector<int> m_pausen;
 };
 
 void TestSilben::init()
 {
     m_ordner = std::make_unique<Arbeitsordner>();
-    uhr::setzeQuelle(&g_uhr);
-    g_uhr.mono = 1000.0;
-    nutzer = 7;
-    nutzername = QStringLiteral("Eva");
-    auto g = std::make_shared<std::mt19937>(20260307);
-    zufall::setzeFolge([g] { return (*g)() / 4294967296.0; });
-    Form::setzeModalErsatz([](Form*) { return 0; });
+    m_umgebung.emplace(g_uhr, 7, QStringLiteral("Eva"));
     m_pausen.clear();
     setzeWartenErsatz([this](int ms) { m_pausen.push_back(ms); });
 }
@@ -195,9 +192,7 @@ void TestSilben::init()
 void TestSilben::cleanup()
 {
     setzeWartenErsatz(nullptr);
-    Form::setzeModalErsatz(nullptr);
-    zufall::setzeFolge({});
-    uhr::setzeQuelle(nullptr);
+    m_umgebung.reset();
     m_ordner.reset();
 }
 

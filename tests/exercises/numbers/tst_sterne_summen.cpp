@@ -17,6 +17,7 @@
 #include "shell/ergebnisse.h"
 #include "shell/programmtabelle.h"
 #include "tests/support/testumgebung.h"
+#include "tests/support/uebungsumgebung.h"
 #include "tests/support/testuhr.h"
 
 #include <QApplication>
@@ -26,6 +27,7 @@
 #include <QMessageBox>
 #include <QSet>
 #include <QTest>
+#include <optional>
 #include <QTextEdit>
 #include <deque>
 #include <memory>
@@ -124,6 +126,7 @@ private slots:
 private:
     Testuhr m_uhr;
     std::unique_ptr<Arbeitsordner> m_ordner;
+    std::optional<Uebungsumgebung> m_umgebung;
 };
 
 void TestSterneSummen::init()
@@ -133,21 +136,12 @@ void TestSterneSummen::init()
                                         "jedesQuadratMitDerSumme"};
     if (!logik.contains(QTest::currentTestFunction()))
         m_ordner = std::make_unique<Arbeitsordner>();
-    uhr::setzeQuelle(&m_uhr);
-    m_uhr.mono = 1000.0;
-    nutzer = 5;
-    nutzername = QStringLiteral("Ida");
-    meldung.clear();
-    auto g = std::make_shared<std::mt19937>(20260307);
-    zufall::setzeFolge([g] { return (*g)() / 4294967296.0; });
-    Form::setzeModalErsatz([](Form*) { return 0; });
+    m_umgebung.emplace(m_uhr, 5, QStringLiteral("Ida"));
 }
 
 void TestSterneSummen::cleanup()
 {
-    Form::setzeModalErsatz(nullptr);
-    zufall::setzeFolge({});
-    uhr::setzeQuelle(nullptr);
+    m_umgebung.reset();
     m_ordner.reset();
 }
 

@@ -14,6 +14,7 @@
 #include "shell/aufruf.h"
 #include "shell/programmtabelle.h"
 #include "tests/support/testumgebung.h"
+#include "tests/support/uebungsumgebung.h"
 #include "tests/support/testuhr.h"
 
 #include <QApplication>
@@ -26,6 +27,7 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QTest>
+#include <optional>
 #include <memory>
 #include <random>
 
@@ -152,26 +154,20 @@ private slots:
 
 private:
     std::unique_ptr<Arbeitsordner> m_ordner;
+    std::optional<Uebungsumgebung> m_umgebung;
     std::unique_ptr<Tson13> m_fenster;
 };
 
 void TestSymbolrechnen::init()
 {
     m_ordner = std::make_unique<Arbeitsordner>();
-    uhr::setzeQuelle(&g_uhr);
-    g_uhr.mono = 1000.0;
-    nutzer = 3;
-    nutzername = QStringLiteral("Anna");
-    meldung.clear();
-    Form::setzeModalErsatz([](Form*) { return 0; });
+    m_umgebung.emplace(g_uhr, 3, QStringLiteral("Anna"), 0);
 }
 
 void TestSymbolrechnen::cleanup()
 {
     m_fenster.reset();
-    Form::setzeModalErsatz(nullptr);
-    zufall::setzeFolge({});
-    uhr::setzeQuelle(nullptr);
+    m_umgebung.reset();
     m_ordner.reset();
 }
 

@@ -17,6 +17,7 @@
 #include "shell/aufruf.h"
 #include "shell/programmtabelle.h"
 #include "tests/support/testumgebung.h"
+#include "tests/support/uebungsumgebung.h"
 #include "tests/support/testuhr.h"
 
 #include <QApplication>
@@ -24,6 +25,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <optional>
 #include <deque>
 #include <memory>
 #include <random>
@@ -31,12 +33,6 @@
 namespace {
 
 Testuhr g_uhr;
-
-void mitSaat(unsigned saat)
-{
-    auto g = std::make_shared<std::mt19937>(saat);
-    zufall::setzeFolge([g] { return (*g)() / 4294967296.0; });
-}
 
 // The numbers in [0,1) in the order given, then 0.5 for ever.
 void mitFolge(const QList<double>& werte)
@@ -184,25 +180,18 @@ private slots:
 
 private:
     std::unique_ptr<Arbeitsordner> m_ordner;
+    std::optional<Uebungsumgebung> m_umgebung;
 };
 
 void TestZahlbretter::init()
 {
     m_ordner = std::make_unique<Arbeitsordner>();
-    uhr::setzeQuelle(&g_uhr);
-    g_uhr.mono = 1000.0;
-    nutzer = 7;
-    nutzername = QStringLiteral("Eva");
-    meldung.clear();
-    mitSaat(20260307);
-    Form::setzeModalErsatz([](Form*) { return 0; });
+    m_umgebung.emplace(g_uhr, 7, QStringLiteral("Eva"));
 }
 
 void TestZahlbretter::cleanup()
 {
-    Form::setzeModalErsatz(nullptr);
-    zufall::setzeFolge({});
-    uhr::setzeQuelle(nullptr);
+    m_umgebung.reset();
     m_ordner.reset();
 }
 

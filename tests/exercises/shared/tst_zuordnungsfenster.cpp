@@ -15,6 +15,7 @@
 #include "shell/aufruf.h"
 #include "shell/programmtabelle.h"
 #include "tests/support/testumgebung.h"
+#include "tests/support/uebungsumgebung.h"
 #include "tests/support/testuhr.h"
 
 #include <QApplication>
@@ -22,6 +23,7 @@
 #include <QLineEdit>
 #include <QSet>
 #include <QTest>
+#include <optional>
 #include <map>
 #include <random>
 
@@ -201,6 +203,7 @@ private slots:
 
 private:
     std::unique_ptr<Arbeitsordner> m_ordner;
+    std::optional<Uebungsumgebung> m_umgebung;
 };
 
 void TestZuordnungsfenster::init()
@@ -208,20 +211,12 @@ void TestZuordnungsfenster::init()
     m_ordner = std::make_unique<Arbeitsordner>();
     for (const auto& [datei, n] : kSaetze)
         m_ordner->schreibe(datei, inhalt(n));
-    uhr::setzeQuelle(&g_uhr);
-    g_uhr.mono = 1000.0;
-    nutzer = 7;
-    nutzername = QStringLiteral("Eva");
-    auto g = std::make_shared<std::mt19937>(20260307);
-    zufall::setzeFolge([g] { return (*g)() / 4294967296.0; });
-    Form::setzeModalErsatz([](Form*) { return 0; });
+    m_umgebung.emplace(g_uhr, 7, QStringLiteral("Eva"));
 }
 
 void TestZuordnungsfenster::cleanup()
 {
-    Form::setzeModalErsatz(nullptr);
-    zufall::setzeFolge({});
-    uhr::setzeQuelle(nullptr);
+    m_umgebung.reset();
     m_ordner.reset();
 }
 
