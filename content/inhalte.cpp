@@ -39,7 +39,8 @@ QByteArray baueInhalt(const Inhaltsart& art, const QString& text, const QString&
 
     QByteArray daten;
     std::vector<QStringList> saetze;
-    std::vector<int> satzzeilen;  // the source line of each record
+    std::vector<int> satzzeilen;  // the source line of each line's records
+    int anzahl = 0;                // records written
     bool kopf = false;
     for (int z = 0; z < zeilen.size(); ++z) {
         QString zeile = zeilen[z];
@@ -75,16 +76,19 @@ QByteArray baueInhalt(const Inhaltsart& art, const QString& text, const QString&
         }
         if (art.satzbau)
             satz = art.satzbau(felder);
-        if (satz.size() > art.kapazitaet)
-            fehler(quelle, nr, QStringLiteral("Satz länger als %1 Zeichen").arg(art.kapazitaet));
-        daten += kurztext::satz(satz, art.kapazitaet);
+        for (const QString& s : art.satzgruppe ? art.satzgruppe(felder) : QStringList{satz}) {
+            if (s.size() > art.kapazitaet)
+                fehler(quelle, nr, QStringLiteral("Satz länger als %1 Zeichen").arg(art.kapazitaet));
+            daten += kurztext::satz(s, art.kapazitaet);
+            ++anzahl;
+        }
         saetze.push_back(felder);
         satzzeilen.push_back(nr);
     }
     if (!kopf)
         fehler(quelle, 1, QStringLiteral("Kopfzeile fehlt"));
-    if (int(saetze.size()) != art.saetze)
-        fehler(quelle, zeilen.size(), QStringLiteral("%1 Sätze statt %2").arg(saetze.size()).arg(art.saetze));
+    if (anzahl != art.saetze)
+        fehler(quelle, zeilen.size(), QStringLiteral("%1 Sätze statt %2").arg(anzahl).arg(art.saetze));
     if (art.dateiregel) {
         if (const auto verstoss = art.dateiregel(saetze))
             fehler(quelle, satzzeilen.at(verstoss->satz), verstoss->text);

@@ -35,12 +35,14 @@ struct Inhaltsart {
     std::vector<Spalte> spalten;
     // A rule of this file for one record's fields: empty, or what is wrong.
     std::function<QString(const QStringList& felder)> regel;
-    // A rule over all records together (each record's fields, in file order),
+    // A rule over all records together (each source line's fields, in file order),
     // checked once the count is right: nothing, or the offending record.
     std::function<std::optional<Satzverstoss>(const std::vector<QStringList>& saetze)> dateiregel = {};
     // The record's text from its fields, once the rule has passed; empty: the
     // fields padded to their columns.
     std::function<QString(const QStringList& felder)> satzbau = {};
+    // Several records from one source line (saetze counts records); empty: one.
+    std::function<QStringList(const QStringList& felder)> satzgruppe = {};
 };
 
 // The content files of each exercise category (content/arten_*.cpp).

@@ -3,6 +3,7 @@
 // user's data.
 #include "common/satzdatei.h"
 #include "content/arbeitsordner.h"
+#include "content/fragedateien.h"
 #include "content/inhalte.h"
 
 #include <QDir>
@@ -50,6 +51,8 @@ private slots:
     void paarRegel();
     void satzRegel_data();
     void satzRegel();
+    void frageRegel_data();
+    void frageRegel();
 };
 
 void TestInhalt::eigeneDateienVollerGroesse_data()
@@ -371,6 +374,80 @@ void TestInhalt::satzRegel()
         QVERIFY2(fehler.isEmpty(), "Satz angenommen");
         QCOMPARE(daten.size(), art->saetze * groesse);
         QCOMPARE(daten.mid(ab * groesse, groesse), satz);
+    } catch (const Baufehler& e) {
+        QCOMPARE(QString::fromUtf8(e.what()), fehler);
+    }
+}
+
+void TestInhalt::frageRegel_data()
+{
+    // one source line of a file of one line; its records, or the error
+    QTest::addColumn<QString>("art");
+    QTest::addColumn<QString>("zeile");
+    QTest::addColumn<QString>("fehler");  // empty: accepted
+    QTest::addColumn<QByteArray>("daten");
+    const QByteArray leer;
+    const QByteArray hinweis = QByteArray("Gerät zum Messen der Wärme").replace("\xC3\xA4", "\xE4");
+    QTest::newRow("wort") << "wortscha" << "Gerät zum Messen der Wärme|Thermometer" << ""
+                          << QByteArray("\x51") + hinweis.leftJustified(70, ' ') + "Thermometer" + QByteArray(9, '\0');
+    QTest::newRow("wort ß") << "wortscha" << "Teil des Beins|Fuß" << ""
+                            << QByteArray("\x49") + QByteArray("Teil des Beins").leftJustified(70, ' ') + "Fu\xDF"
+                                   + QByteArray(17, '\0');
+    QTest::newRow("zwei wörter") << "wortscha" << "Ein Ort|New York" << "probe.txt:2: Antwort \"New York\" ist kein Wort aus 2 bis 20 Buchstaben" << leer;
+    QTest::newRow("bindestrich") << "vmpuquiz" << "Was?|T-Shirt" << "probe.txt:2: Antwort \"T-Shirt\" ist kein Wort aus 2 bis 20 Buchstaben" << leer;
+    QTest::newRow("ein buchstabe") << "vmpuquiz" << "Vokal?|A" << "probe.txt:2: Antwort \"A\" ist kein Wort aus 2 bis 20 Buchstaben" << leer;
+    // in capitals "Aa" is one letter twice: its scramble could never differ
+    QTest::newRow("gleiche buchstaben") << "wortscha" << "Laut?|Aa" << "probe.txt:2: Antwort \"Aa\" aus nur einem Buchstaben" << leer;
+    QTest::newRow("umlaut gross") << "wortscha" << "Laut?|äÄ" << "probe.txt:2: Antwort \"äÄ\" aus nur einem Buchstaben" << leer;
+    QTest::newRow("21 buchstaben") << "wortscha" << "Lang?|" + QString(20, QLatin1Char('a')) + "b"
+                                   << "probe.txt:2: Antwort \"aaaaaaaaaaaaaaaaaaaab\" ist kein Wort aus 2 bis 20 Buchstaben" << leer;
+    QTest::newRow("hinweis 71") << "wortscha" << QString(71, QLatin1Char('a')) + "|ab" << "probe.txt:2: \"hinweis\" länger als 70 Zeichen" << leer;
+    QTest::newRow("satzanfang") << "satzende" << "Morgenstund hat Gold im|Mund" << ""
+                                << QByteArray("\x4A") + QByteArray("Morgenstund hat Gold im").leftJustified(70, ' ') + "Mund"
+                                       + QByteArray(16, '\0');
+    QTest::newRow("satzanfang mit punkten") << "satzende" << "Morgenstund hat Gold im ...|Mund"
+                                            << "probe.txt:2: Satzanfang mit Punkt am Ende (\"...\" folgt von selbst)" << leer;
+    QTest::newRow("praxis") << "prakall" << "Notruf der Feuerwehr?|110|112|115|116|118|2" << ""
+                            << QByteArray("\x2B" "Notruf der Feuerwehr?#110#112#115#116#118#2") + QByteArray(250 - 43, '\0');
+    QTest::newRow("praxis doppelt") << "prakall" << "Frage?|a|b|c|b|e|1" << "probe.txt:2: Antwort \"b\" doppelt" << leer;
+    QTest::newRow("praxis raute") << "prakall" << "Frage?|a|b#c|d|e|f|1" << "probe.txt:2: Antwort \"b#c\" mit \"#\"" << leer;
+    QTest::newRow("praxis 6") << "prakall" << "Frage?|a|b|c|d|e|6" << "probe.txt:2: richtig muss 1 bis 5 sein" << leer;
+    QTest::newRow("praxis leer") << "prakall" << "Frage?|a|b||d|e|1" << "probe.txt:2: leere Antwort" << leer;
+    QTest::newRow("praxis 251") << "prakall" << QString(239, QLatin1Char('f')) + "|a|b|c|d|e|1"
+                                << "probe.txt:2: Satz länger als 250 Zeichen" << leer;
+    QTest::newRow("quiz") << "vmquiz" << "Welcher Planet ist der Sonne am nächsten?|3|Venus|Mars|Merkur|Erde" << ""
+                          << QByteArray("\x5B") + QByteArray("Welcher Planet ist der Sonne am n\xE4" "chsten?").leftJustified(90, ' ')
+                                 + "3" + QByteArray(9, '\0') + QByteArray("\x4F")
+                                 + QByteArray("Venus").leftJustified(25, ' ') + QByteArray("Mars").leftJustified(25, ' ')
+                                 + QByteArray("Merkur").leftJustified(25, ' ') + "Erde" + QByteArray(21, '\0');
+    QTest::newRow("quiz x") << "vmquiz" << "Was?|1|a|x|c|d" << "probe.txt:2: Antwort \"x\"" << leer;
+    QTest::newRow("quiz 5") << "vmquiz" << "Was?|5|a|b|c|d" << "probe.txt:2: richtig muss 1 bis 4 sein" << leer;
+    QTest::newRow("quiz 26") << "vmquiz" << "Was?|1|" + QString(26, QLatin1Char('a')) + "|b|c|d"
+                             << "probe.txt:2: \"o1\" länger als 25 Zeichen" << leer;
+    QTest::newRow("angel") << "angelwin" << "Obst, rund, oft rot|apfel" << ""
+                           << QByteArray("\x28") + QByteArray("Obst, rund, oft rot").leftJustified(35, ' ') + "apfel";
+    QTest::newRow("angel umlaut") << "angelwin" << "Obst, grün|APFEL" << "probe.txt:2: Hinweis mit \"ü\"" << leer;
+    QTest::newRow("angel sechs") << "angelwin" << "Obst|BIRNEN" << "probe.txt:2: Antwort \"BIRNEN\" nicht aus fünf Buchstaben A bis Z" << leer;
+}
+
+void TestInhalt::frageRegel()
+{
+    QFETCH(QString, art);
+    QFETCH(QString, zeile);
+    QFETCH(QString, fehler);
+    QFETCH(QByteArray, daten);
+    const Inhaltsart a = art == QLatin1String("prakall")  ? praxisdatei("probe.dat", 1)
+                         : art == QLatin1String("vmquiz")   ? quizdatei("probe.dat", 1)
+                         : art == QLatin1String("angelwin") ? angeldatei("probe.dat", 1)
+                                                            : definitionsdatei("probe.dat", 1, art == QLatin1String("satzende"));
+    QStringList kopf;
+    for (const Spalte& s : a.spalten)
+        kopf << s.name;
+    try {
+        const QByteArray b = baueInhalt(a, kopf.join(QLatin1Char('|')) + QLatin1Char('\n') + zeile + QLatin1Char('\n'),
+                                        QStringLiteral("probe.txt"));
+        QVERIFY2(fehler.isEmpty(), "Satz angenommen");
+        QCOMPARE(b, daten);
     } catch (const Baufehler& e) {
         QCOMPARE(QString::fromUtf8(e.what()), fehler);
     }
