@@ -1,4 +1,5 @@
 // Content files read by the exercises in exercises/language/.
+#include "content/fragedateien.h"
 #include "content/inhalte.h"
 #include "content/paardatei.h"
 #include "content/satzdateien.h"
@@ -130,5 +131,8 @@ std::vector<Inhaltsart> artenSprache()
         {QStringLiteral("zahlen.dat"), 80, 55, {{QStringLiteral("loesung"), 4}, {QStringLiteral("frage"), 0}},
          zahlenfrageRegel, keineDoppelteFrage(1)},
         textaufgaben("vmdenksp.dat", 160, 45),
+        // clues answered by one typed word
+        definitionsdatei("satzende.dat", 112, true),
+        definitionsdatei("vmpuquiz.dat", 127, false),
     };
 }
