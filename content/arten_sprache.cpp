@@ -132,7 +132,10 @@ std::vector<Inhaltsart> artenSprache()
          zahlenfrageRegel, keineDoppelteFrage(1)},
         textaufgaben("vmdenksp.dat", 160, 45),
         // clues answered by one typed word
+        definitionsdatei("wortscha.dat", 580, false),
         definitionsdatei("satzende.dat", 112, true),
         definitionsdatei("vmpuquiz.dat", 127, false),
+        // the pond's clues and five-letter answers
+        angeldatei("angelwin.dat", 160),
     };
 }
