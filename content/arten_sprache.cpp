@@ -135,6 +135,9 @@ std::vector<Inhaltsart> artenSprache()
         definitionsdatei("wortscha.dat", 580, false),
         definitionsdatei("satzende.dat", 112, true),
         definitionsdatei("vmpuquiz.dat", 127, false),
+        // questions with five and with four options
+        praxisdatei("prakall.dat", 150),
+        quizdatei("vmquiz.dat", 315),
         // the pond's clues and five-letter answers
         angeldatei("angelwin.dat", 160),
     };

@@ -26,8 +26,7 @@ void registriereSprache(Programmtabelle& tabelle)
     for (const silben::Art& art : silben::arten())
         tabelle.setze(art.programm, einmalig([&art] { return new Twis08(art); }));
     tabelle.setze(Twis06::kProgramm, einmalig([] { return new Twis06; }));
-    // the number questions of "Wissen"; the option questions wait for their content
+    // the questions of "Wissen"
     for (const Frageart& art : Tpra06::mitglieder())
-        if (art.programm == 125 || art.programm == 127)
-            tabelle.setze(art.programm, einmalig([&art] { return new Tpra06(art); }));
+        tabelle.setze(art.programm, einmalig([&art] { return new Tpra06(art); }));
 }
