@@ -123,8 +123,6 @@ private slots:
     void cleanup();
     void satz_data();
     void satz();
-    void urteil_data();
-    void urteil();
     void hinweise_data();
     void hinweise();
     void jedeAntwort_data();
@@ -149,7 +147,7 @@ private:
 void TestLeiter::init()
 {
     // the plain functions need no working folder
-    if (QSet<QString>{"satz", "urteil", "hinweise", "jedeAntwort"}.contains(QTest::currentTestFunction()))
+    if (QSet<QString>{"satz", "hinweise", "jedeAntwort"}.contains(QTest::currentTestFunction()))
         return;
     m_ordner = std::make_unique<Arbeitsordner>();
     for (const Leiterart& a : Twis05::mitglieder())
@@ -159,6 +157,7 @@ void TestLeiter::init()
 
 void TestLeiter::cleanup()
 {
+    zufall::setzeFolge({});
     m_umgebung.reset();
     m_ordner.reset();
 }
@@ -174,11 +173,9 @@ void TestLeiter::satz_data()
     QTest::newRow("andere Zeichen bleiben") << feld("Café über 3 Brücken?") + "äöü" << "CAFé ÜBER 3 BRÜCKEN?" << "ÄÖÜ";
     QTest::newRow("Endblanks der Antwort") << feld("x") + "Hund      " << "X" << "HUND";
     QTest::newRow("Antwort von 20") << feld("k") + "abcdefghijklmnopqrst" << "K" << "ABCDEFGHIJKLMNOPQRST";
-    QTest::newRow("Blank in der Antwort") << feld("k") + "ab cd" << "K" << "AB CD";
     QTest::newRow("kurz, ohne Antwort") << "Nur ein Hinweis   " << "NUR EIN HINWEIS" << "";
     QTest::newRow("genau 70") << QString(70, QLatin1Char('a')) << QString(70, QLatin1Char('A')) << "";
     QTest::newRow("71") << QString(70, QLatin1Char('b')) + "c" << QString(70, QLatin1Char('B')) << "C";
-    QTest::newRow("leer") << "" << "" << "";
 }
 
 void TestLeiter::satz()
@@ -189,34 +186,6 @@ void TestLeiter::satz()
     const leiter::Eintrag e = leiter::lies(satz);
     QCOMPARE(e.hinweis, hinweis);
     QCOMPARE(e.antwort, antwort);
-}
-
-void TestLeiter::urteil_data()
-{
-    QTest::addColumn<QString>("getippt");
-    QTest::addColumn<QString>("antwort");  // as read: upper case
-    QTest::addColumn<QString>("urteil");   // richtig, falsch, or nichts (not judged)
-    QTest::newRow("ä trifft Ä") << "ä" << "Ä" << "richtig";
-    QTest::newRow("Ä trifft Ä") << "Ä" << "Ä" << "richtig";
-    QTest::newRow("klein") << "hund" << "HUND" << "richtig";
-    QTest::newRow("ß klein") << "straße" << "STRAßE" << "richtig";
-    QTest::newRow("SS ist nicht ß") << "STRASSE" << "STRAßE" << "falsch";
-    QTest::newRow("zu kurz") << "HUN" << "HUND" << "falsch";
-    QTest::newRow("zu lang") << "HUNDE" << "HUND" << "falsch";
-    QTest::newRow("20 Zeichen") << "abcdefghijklmnopqrst" << "ABCDEFGHIJKLMNOPQRST" << "richtig";
-    QTest::newRow("21 Zeichen") << "abcdefghijklmnopqrstu" << "ABCDEFGHIJKLMNOPQRSTU" << "nichts";
-    QTest::newRow("leer") << "" << "" << "nichts";
-}
-
-void TestLeiter::urteil()
-{
-    QFETCH(QString, getippt);
-    QFETCH(QString, antwort);
-    QFETCH(QString, urteil);
-    const QString u = !leiter::beurteilbar(getippt)       ? QStringLiteral("nichts")
-                      : leiter::richtig(getippt, antwort) ? QStringLiteral("richtig")
-                                                          : QStringLiteral("falsch");
-    QCOMPARE(u, urteil);
 }
 
 void TestLeiter::hinweise_data()
@@ -273,7 +242,9 @@ void TestLeiter::jedeAntwort()
 {
     QFETCH(QString, antwort);
     QFETCH(QList<double>, zahlen);
-    if (!zahlen.isEmpty())
+    if (zahlen.isEmpty())
+        mitSaat(20261207);
+    else
         folge(zahlen);
     for (int i = 0; i < 50; ++i) {
         const QString s = leiter::hilfe(3, antwort);
@@ -378,7 +349,7 @@ void TestLeiter::eingabe_data()
     QTest::addColumn<QString>("feld");
     QTest::addColumn<QString>("rifa");
     QTest::addColumn<int>("versuch");
-    QTest::newRow("Umlaut klein") << "bär" << "bär" << "BÄR" << "RICHTIG!" << 1;
+    QTest::newRow("ä trifft Ä") << "bär" << "bär" << "BÄR" << "RICHTIG!" << 1;
     QTest::newRow("Umlaut groß") << "bär" << "BÄR" << "BÄR" << "RICHTIG!" << 1;
     QTest::newRow("ß") << "maß" << "maß" << "MAß" << "RICHTIG!" << 1;
     QTest::newRow("SS für ß") << "maß" << "mass" << "MASS" << "" << 1;
@@ -450,9 +421,7 @@ void TestLeiter::dateiFehlerhaft_data()
     QTest::addColumn<int>("saetze");  // -1: no file
     QTest::addColumn<QString>("meldung");
     QTest::newRow("56 fehlt") << 56 << -1 << "Datei nicht gefunden";
-    QTest::newRow("56 zu kurz") << 56 << 579 << "Versuch hinter dem Dateiende zu lesen";
     QTest::newRow("55 zu kurz") << 55 << 111 << "Versuch hinter dem Dateiende zu lesen";
-    QTest::newRow("126 fehlt") << 126 << -1 << "Datei nicht gefunden";
     QTest::newRow("126 zu kurz") << 126 << 20 << "Versuch hinter dem Dateiende zu lesen";
 }
 
