@@ -3,6 +3,7 @@
 #include "exercises/language/udeu01.h"
 #include "exercises/language/uerg01.h"
 #include "exercises/language/upra06.h"
+#include "exercises/language/uwis05.h"
 #include "exercises/language/uwis06.h"
 #include "exercises/language/uwis08.h"
 #include "exercises/language/uwor02.h"
@@ -25,6 +26,9 @@ void registriereSprache(Programmtabelle& tabelle)
     // the syllable grids of "Wissen"
     for (const silben::Art& art : silben::arten())
         tabelle.setze(art.programm, einmalig([&art] { return new Twis08(art); }));
+    // the hint ladder of "Wörter II" and "Wissen"
+    for (const Leiterart& art : Twis05::mitglieder())
+        tabelle.setze(art.programm, einmalig([&art] { return new Twis05(art); }));
     tabelle.setze(Twis06::kProgramm, einmalig([] { return new Twis06; }));
     // the questions of "Wissen"
     for (const Frageart& art : Tpra06::mitglieder())
