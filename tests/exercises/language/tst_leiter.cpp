@@ -224,15 +224,27 @@ void TestLeiter::hinweise()
 
 void TestLeiter::jedeAntwort_data()
 {
-    QTest::addColumn<QString>("antwort");
+    QTest::addColumn<QStringList>("antworten");
     QTest::addColumn<QList<double>>("zahlen");  // empty: a seeded generator
+    QTest::addColumn<int>("mal");               // hints drawn per answer
     const QStringList antworten{"AB", "BA", "ÄÖ", "ZOO", "ABBA", "AAB", "HUND", "STRAßE", "ÜBERMUT",
                                 "ABCDEFGHIJKLMNOPQRST"};
     for (const QString& a : antworten) {
-        QTest::addRow("%s Saat", qPrintable(a)) << a << QList<double>{};
+        QTest::addRow("%s Saat", qPrintable(a)) << QStringList{a} << QList<double>{} << 50;
         // a move that puts every letter back where it was
-        QTest::addRow("%s stets 0,5", qPrintable(a)) << a << QList<double>{0.5};
-        QTest::addRow("%s stets 0", qPrintable(a)) << a << QList<double>{0.0};
+        QTest::addRow("%s stets 0,5", qPrintable(a)) << QStringList{a} << QList<double>{0.5} << 50;
+        QTest::addRow("%s stets 0", qPrintable(a)) << QStringList{a} << QList<double>{0.0} << 50;
+    }
+    // every answer of the built files
+    Arbeitsordner o;
+    for (const Leiterart& art : Twis05::mitglieder()) {
+        const QByteArray b = o.lies(art.datei);
+        QStringList gebaut;
+        for (int i = 0; i + 91 <= b.size(); i += 91)
+            gebaut << leiter::lies(kurztext::lies(b.constData() + i, 90)).antwort;
+        QCOMPARE(gebaut.size(), art.saetze);
+        QTest::addRow("%s", qPrintable(art.datei)) << gebaut << QList<double>{} << 3;
+        QTest::addRow("%s stets 0,5", qPrintable(art.datei)) << gebaut << QList<double>{0.5} << 1;
     }
 }
 
@@ -240,23 +252,27 @@ void TestLeiter::jedeAntwort_data()
 // least, whatever the random numbers; the hidden word is 18 capitals holding it.
 void TestLeiter::jedeAntwort()
 {
-    QFETCH(QString, antwort);
+    QFETCH(QStringList, antworten);
     QFETCH(QList<double>, zahlen);
+    QFETCH(int, mal);
     if (zahlen.isEmpty())
         mitSaat(20261207);
     else
         folge(zahlen);
-    for (int i = 0; i < 50; ++i) {
-        const QString s = leiter::hilfe(3, antwort);
-        QVERIFY2(s != antwort, qPrintable(s));
-        QCOMPARE(sortiert(s), sortiert(antwort));
-        const QString v = leiter::hilfe(4, antwort);
-        QCOMPARE(v.size(), std::max<int>(18, antwort.size()));
-        const int p = v.indexOf(antwort);
-        QVERIFY2(p >= 0, qPrintable(v));
-        const QString rest = v.left(p) + v.mid(p + antwort.size());
-        QVERIFY2(std::all_of(rest.begin(), rest.end(), [](QChar c) { return c >= u'A' && c <= u'Z'; }),
-                 qPrintable(v));
+    for (const QString& antwort : antworten) {
+        QVERIFY(!antwort.isEmpty());
+        for (int i = 0; i < mal; ++i) {
+            const QString s = leiter::hilfe(3, antwort);
+            QVERIFY2(s != antwort, qPrintable(s));
+            QCOMPARE(sortiert(s), sortiert(antwort));
+            const QString v = leiter::hilfe(4, antwort);
+            QCOMPARE(v.size(), std::max<int>(18, antwort.size()));
+            const int p = v.indexOf(antwort);
+            QVERIFY2(p >= 0, qPrintable(v));
+            const QString rest = v.left(p) + v.mid(p + antwort.size());
+            QVERIFY2(std::all_of(rest.begin(), rest.end(), [](QChar c) { return c >= u'A' && c <= u'Z'; }),
+                     qPrintable(v));
+        }
     }
     // one letter over and over cannot differ: it comes back at once
     QCOMPARE(leiter::vermischt(QStringLiteral("AA")), QStringLiteral("AA"));
