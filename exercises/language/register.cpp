@@ -1,6 +1,7 @@
 #include "exercises/language/register.h"
 
 #include "exercises/language/udeu01.h"
+#include "exercises/language/udeu09.h"
 #include "exercises/language/uerg01.h"
 #include "exercises/language/upra06.h"
 #include "exercises/language/uwis06.h"
@@ -25,6 +26,7 @@ void registriereSprache(Programmtabelle& tabelle)
     // the syllable grids of "Wissen"
     for (const silben::Art& art : silben::arten())
         tabelle.setze(art.programm, einmalig([&art] { return new Twis08(art); }));
+    tabelle.setze(Tdeu09::kProgramm, einmalig([] { return new Tdeu09; }));
     tabelle.setze(Twis06::kProgramm, einmalig([] { return new Twis06; }));
     // the number questions of "Wissen"; the option questions wait for their content
     for (const Frageart& art : Tpra06::mitglieder())
