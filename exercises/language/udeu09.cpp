@@ -19,7 +19,8 @@ namespace {
 constexpr int kZeilen = Angelspiel::kAufgaben;  // rows of pb1
 const QString kPunkte = QStringLiteral(".....");
 
-int trunc(float x) { return static_cast<int>(x); }
+// Trunc: cut toward zero
+int ganz(float x) { return static_cast<int>(x); }
 
 // Courier New, black pen and text, silver solid brush, the picture filled with a black frame.
 Leinwand& neueTafel(Malflaeche* pb, int schrifthoehe)
@@ -111,7 +112,7 @@ void Tdeu09::aufbau()
     m_ey1 = pb1->height() / 100.0f;
     m_ex2 = pb2->width() / 120.0f;
     m_ey2 = pb2->height() / 120.0f;
-    neueTafel(pb1, trunc(8 * m_ey1));
+    neueTafel(pb1, ganz(8 * m_ey1));
     for (int i = 0; i < kZeilen; ++i)
         zeichneZeile(i);
     zeichneLinien();
@@ -125,16 +126,16 @@ void Tdeu09::aufbau()
 void Tdeu09::zeichneZeile(int i)
 {
     Leinwand& c = pb1->canvas();
-    const int y = trunc(10 * i * m_ey1 + m_ey1);
+    const int y = ganz(10 * i * m_ey1 + m_ey1);
     const Angelspiel::Aufgabe& a = m_spiel.aufgabe(i);
-    c.text(trunc(2 * m_ex1), y, QString::number(i));
+    c.text(ganz(2 * m_ex1), y, QString::number(i));
     const bool gefragt = m_spiel.modus() == Angelspiel::Modus::Loesung && m_spiel.aktuell() == i;
     c.schriftFarbe = gefragt ? farbe::blau : farbe::schwarz;
-    c.text(trunc(10 * m_ex1), y, a.hinweis);
+    c.text(ganz(10 * m_ex1), y, a.hinweis);
     c.schriftFarbe = farbe::schwarz;
-    c.text(trunc(80 * m_ex1), y, m_spiel.geloest(i) ? a.antwort : kPunkte);
+    c.text(ganz(80 * m_ex1), y, m_spiel.geloest(i) ? a.antwort : kPunkte);
     if (m_spiel.hilfen() > 0)
-        c.text(trunc(80 * m_ex1), y, a.antwort.left(m_spiel.hilfen()));
+        c.text(ganz(80 * m_ex1), y, a.antwort.left(m_spiel.hilfen()));
     pb1->update();
 }
 
@@ -143,7 +144,7 @@ void Tdeu09::zeichneLinien()
 {
     Leinwand& c = pb1->canvas();
     for (int i = 1; i < kZeilen; ++i)
-        c.linie(0, trunc(10 * m_ey1 * i), pb1->width(), trunc(10 * m_ey1 * i));
+        c.linie(0, ganz(10 * m_ey1 * i), pb1->width(), ganz(10 * m_ey1 * i));
     c.pinselKlar = true;
     c.rechteck(0, 0, pb1->width(), pb1->height());
     c.pinselKlar = false;
@@ -152,30 +153,30 @@ void Tdeu09::zeichneLinien()
 
 void Tdeu09::zeichneTeich()
 {
-    Leinwand& c = neueTafel(pb2, trunc(20 * m_ey2));
+    Leinwand& c = neueTafel(pb2, ganz(20 * m_ey2));
     for (int s = 0; s < Angelspiel::kSpalten; ++s)
         for (int p = 0; p < Angelspiel::kZeilen; ++p)
-            c.text(trunc(3 * m_ex2 + 10 * m_ex2 * s), trunc(24 * p * m_ey2 + m_ey2), QString(m_spiel.zelle(s, p)));
+            c.text(ganz(3 * m_ex2 + 10 * m_ex2 * s), ganz(24 * p * m_ey2 + m_ey2), QString(m_spiel.zelle(s, p)));
     for (int p = 1; p < Angelspiel::kZeilen; ++p)
-        c.linie(0, trunc(24 * m_ey2 * p), pb2->width(), trunc(24 * m_ey2 * p));
+        c.linie(0, ganz(24 * m_ey2 * p), pb2->width(), ganz(24 * m_ey2 * p));
     for (int s = 1; s < Angelspiel::kSpalten; ++s)
-        c.linie(trunc(10 * m_ex2 * s), 0, trunc(10 * m_ex2 * s), pb2->height());
+        c.linie(ganz(10 * m_ex2 * s), 0, ganz(10 * m_ex2 * s), pb2->height());
     c.pinselFarbe = farbe::rot;
     for (int s = 0; s < Angelspiel::kSpalten; ++s)
         for (int p = 0; p < Angelspiel::kZeilen; ++p)
             if (m_spiel.markiert(s, p))
-                c.rechteck(trunc(s * m_ex2 * 10), trunc(p * m_ey2 * 24), trunc((s + 1) * m_ex2 * 10),
-                           trunc((p + 1) * m_ey2 * 24));
+                c.rechteck(ganz(s * m_ex2 * 10), ganz(p * m_ey2 * 24), ganz((s + 1) * m_ex2 * 10),
+                           ganz((p + 1) * m_ey2 * 24));
     c.pinselFarbe = farbe::silber;
     pb2->update();
 }
 
 QPoint Tdeu09::zellenEcke(int spalte, int zeile) const
 {
-    return {trunc(spalte * m_ex2 * 10), trunc(zeile * m_ey2 * 24)};
+    return {ganz(spalte * m_ex2 * 10), ganz(zeile * m_ey2 * 24)};
 }
 
-QPoint Tdeu09::antwortStelle(int i) const { return {trunc(80 * m_ex1), trunc(10 * i * m_ey1 + m_ey1)}; }
+QPoint Tdeu09::antwortStelle(int i) const { return {ganz(80 * m_ex1), ganz(10 * i * m_ey1 + m_ey1)}; }
 
 void Tdeu09::frageNummer()
 {
@@ -248,8 +249,8 @@ void Tdeu09::loesung(const QString& text)
     c.pinselFarbe = farbe::rot;
     for (int p = 0; p < Angelspiel::kZeilen; ++p)
         if (zellen[p] >= 0)
-            c.rechteck(trunc(zellen[p] * m_ex2 * 10), trunc(p * m_ey2 * 24), trunc((zellen[p] + 1) * m_ex2 * 10),
-                       trunc((p + 1) * m_ey2 * 24));
+            c.rechteck(ganz(zellen[p] * m_ex2 * 10), ganz(p * m_ey2 * 24), ganz((zellen[p] + 1) * m_ex2 * 10),
+                       ganz((p + 1) * m_ey2 * 24));
     c.pinselFarbe = farbe::silber;
     pb2->update();
     frageNummer();
