@@ -1,6 +1,7 @@
 #include "exercises/language/register.h"
 
 #include "exercises/language/udeu01.h"
+#include "exercises/language/udeu09.h"
 #include "exercises/language/uerg01.h"
 #include "exercises/language/upra06.h"
 #include "exercises/language/uwis05.h"
@@ -29,6 +30,7 @@ void registriereSprache(Programmtabelle& tabelle)
     // the hint ladder of "Wörter II" and "Wissen"
     for (const Leiterart& art : Twis05::mitglieder())
         tabelle.setze(art.programm, einmalig([&art] { return new Twis05(art); }));
+    tabelle.setze(Tdeu09::kProgramm, einmalig([] { return new Tdeu09; }));
     tabelle.setze(Twis06::kProgramm, einmalig([] { return new Twis06; }));
     // the questions of "Wissen"
     for (const Frageart& art : Tpra06::mitglieder())
