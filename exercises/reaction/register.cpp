@@ -2,10 +2,16 @@
 
 #include "exercises/reaction/urea01.h"
 #include "exercises/reaction/urea02.h"
+#include "exercises/reaction/urea04.h"
+#include "exercises/reaction/urea09.h"
 #include "shell/programmtabelle.h"
 
 void registriereReaktion(Programmtabelle& tabelle)
 {
     tabelle.setze(61, einmalig([] { return new Trea01; }));
     tabelle.setze(62, einmalig([] { return new Trea02; }));
+    for (const Feldart& art : Trea04::mitglieder())
+        tabelle.setze(art.programm, einmalig([&art] { return new Trea04(art); }));
+    for (const Kreuzart& art : Trea09::mitglieder())
+        tabelle.setze(art.programm, einmalig([&art] { return new Trea09(art); }));
 }
