@@ -1,5 +1,6 @@
 #include "exercises/reaction/register.h"
 
+#include "exercises/reaction/ukon07.h"
 #include "exercises/reaction/urea01.h"
 #include "exercises/reaction/urea02.h"
 #include "shell/programmtabelle.h"
@@ -8,4 +9,7 @@ void registriereReaktion(Programmtabelle& tabelle)
 {
     tabelle.setze(61, einmalig([] { return new Trea01; }));
     tabelle.setze(62, einmalig([] { return new Trea02; }));
+    // the memory chains of "Konzentration"
+    for (const Kettenart& art : Tkon07::mitglieder())
+        tabelle.setze(art.programm, einmalig([&art] { return new Tkon07(art); }));
 }
