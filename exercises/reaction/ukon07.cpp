@@ -47,8 +47,6 @@ Tkon07::Tkon07(const Kettenart& art)
     if (art.anzeige == Kettenart::Anzeige::Memo) {
         memo = teile::memo(this, QStringLiteral("memo"), QStringLiteral("Courier New"), art.schrifthoehe,
                            farbe::gelb);
-        // the key letters stand under their digits only on one line each
-        memo->setLineWrapMode(QTextEdit::NoWrap);
     } else {
         ausgabe = teile::etikett(this, QStringLiteral("ausgabe"), QStringLiteral("Times New Roman"),
                                  art.schrifthoehe);
