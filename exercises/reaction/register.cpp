@@ -1,5 +1,6 @@
 #include "exercises/reaction/register.h"
 
+#include "exercises/reaction/ukon07.h"
 #include "exercises/reaction/urea01.h"
 #include "exercises/reaction/urea02.h"
 #include "exercises/reaction/urea04.h"
@@ -14,4 +15,7 @@ void registriereReaktion(Programmtabelle& tabelle)
         tabelle.setze(art.programm, einmalig([&art] { return new Trea04(art); }));
     for (const Kreuzart& art : Trea09::mitglieder())
         tabelle.setze(art.programm, einmalig([&art] { return new Trea09(art); }));
+    // the memory chains of "Konzentration"
+    for (const Kettenart& art : Tkon07::mitglieder())
+        tabelle.setze(art.programm, einmalig([&art] { return new Tkon07(art); }));
 }

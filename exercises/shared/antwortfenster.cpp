@@ -87,6 +87,7 @@ void Antwortfenster::startClick()
     eingabe->clear();
     start->hide();
     aufzahl->show();
+    aufgabeGezeigt();
 }
 
 bool Antwortfenster::eingabeKeyPress(int zeichen)
@@ -145,6 +146,7 @@ void Antwortfenster::weiterClick()
         eingabe->setFocus();
         eingabe->clear();
         weiter->hide();
+        aufgabeGezeigt();
         return;
     }
     start->show();

@@ -44,6 +44,9 @@ protected:
     virtual void pruefe() = 0;
     // A typed character; by default whole numbers only.
     virtual bool eingabeKeyPress(int zeichen);
+    // A task is shown and the answer field ready; a window that hides the
+    // field until the task is memorised does it here.
+    virtual void aufgabeGezeigt() {}
 
     // The verdict: gewinn points for a right answer, otherwise fehler in rifa.
     void urteile(bool richtig, const QString& fehler, float gewinn = 100.0f);
