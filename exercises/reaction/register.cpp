@@ -2,10 +2,16 @@
 
 #include "exercises/reaction/urea01.h"
 #include "exercises/reaction/urea02.h"
+#include "exercises/reaction/urea07.h"
+#include "exercises/reaction/urea11.h"
 #include "shell/programmtabelle.h"
 
 void registriereReaktion(Programmtabelle& tabelle)
 {
     tabelle.setze(61, einmalig([] { return new Trea01; }));
     tabelle.setze(62, einmalig([] { return new Trea02; }));
+    for (const Schlangenart& art : Trea07::mitglieder())
+        tabelle.setze(art.programm, einmalig([&art] { return new Trea07(art); }));
+    for (const Zahlmatrixart& art : Trea11::mitglieder())
+        tabelle.setze(art.programm, einmalig([&art] { return new Trea11(art); }));
 }
