@@ -48,7 +48,7 @@ Trea07::Trea07(const Schlangenart& art) : m_art(art)
     } else {
         Label1->setFont(schrift::font(QStringLiteral("Arial"), kLabelHoehe));
     }
-    ima = new Malflaeche(this, farbe::silber);
+    ima = new Malflaeche(this, farbe::buttonFace());
     ima->setObjectName(QStringLiteral("ima"));
     setzeMaximiert(true);
 }
@@ -200,6 +200,6 @@ void Trea07::resizeEvent(QResizeEvent* e)
     if (!m_angelegt)
         return;
     anordnen();
-    ima->loeschen(farbe::silber);
+    ima->loeschen(farbe::buttonFace());
     zeichneBrett();
 }

@@ -153,13 +153,36 @@ void Trea11::aufbau()
         c.linie(0, k * m_ch, breite, k * m_ch);
     m_cx = m_cy = 0;
     altx = alty = 0;
+    for (int x = 0; x < m_art.spalten; ++x)
+        for (int y = 0; y < Zahlmatrix::kZeilen; ++y)
+            zahl(x, y);
     rahmen(rahmenfeld(0, 0), farbe::schwarz, 1);
+    pb->update();
+}
+
+void Trea11::zahl(int x, int y)
+{
+    Leinwand& c = pb->canvas();
     const int fh = 2 * m_ch / 3;
     c.schrift = schrift::font(QStringLiteral("Courier New"), fh);
     c.schriftFarbe = farbe::schwarz;
-    for (int x = 0; x < m_art.spalten; ++x)
-        for (int y = 0; y < Zahlmatrix::kZeilen; ++y)
-            c.text(x * m_cw + m_cw / 6, y * m_ch + (m_ch - fh) / 2, m_matrix.text(x, y));
+    // two digits reach past the frame: no background, so the frame stays whole
+    c.pinselKlar = true;
+    c.text(x * m_cw + m_cw / 6, y * m_ch + (m_ch - fh) / 2, m_matrix.text(x, y));
+    c.pinselKlar = false;
+}
+
+// Erasing a frame would cut the digits it crosses: the cell is drawn again,
+// with the cursor if it stands there.
+void Trea11::loesche(int x, int y)
+{
+    Leinwand& c = pb->canvas();
+    c.pinselKlar = false;
+    c.pinselFarbe = farbe::buttonFace();
+    c.fuellen(x * m_cw + 1, y * m_ch + 1, (x + 1) * m_cw, (y + 1) * m_ch);
+    zahl(x, y);
+    if (x == m_cx && y == m_cy)
+        rahmen(rahmenfeld(x, y), farbe::schwarz, 1);
     pb->update();
 }
 
@@ -191,8 +214,7 @@ void Trea11::waehle(int c, int r, bool tastatur)
     rahmen(feld, richtig ? farbe::gruen : farbe::rot, 5);
     if (!pause(ms))
         return;
-    rahmen(feld, farbe::buttonFace(), 5);
-    rahmen(rahmenfeld(m_cx, m_cy), farbe::schwarz, 1);  // the erasure may have hit the cursor
+    loesche(c, r);
     if (!m_matrix.fertig())
         return;
     ++m_matrixNr;
@@ -227,7 +249,7 @@ bool Trea11::FormShortCut(int taste, QKeyEvent*)
     case taste::kRunter: m_cy = m_cy == Zahlmatrix::kZeilen - 1 ? 0 : m_cy + 1; break;
     default: return false;
     }
-    rahmen(rahmenfeld(altx, alty), farbe::buttonFace(), 1);
+    loesche(altx, alty);
     rahmen(rahmenfeld(m_cx, m_cy), farbe::schwarz, 1);
     return true;
 }

@@ -66,6 +66,8 @@ private:
     // A pause without picks; false when the run has ended meanwhile.
     bool pause(int ms);
     void rahmen(const QRect& feld, const QColor& farbe, int breite);
+    void zahl(int x, int y);
+    void loesche(int x, int y);
 
     const Zahlmatrixart& m_art;
     Zahlmatrix m_matrix;
