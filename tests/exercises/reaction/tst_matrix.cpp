@@ -182,21 +182,22 @@ void TestMatrix::erzeugen()
 void TestMatrix::wahl_data()
 {
     QTest::addColumn<int>("zeile");
-    QTest::addColumn<QString>("was");
+    QTest::addColumn<QList<QPointF>>("klicks");  // in cells; x -1 the first number, -2 an odd one
     QTest::addColumn<float>("punkte");
     QTest::addColumn<int>("naechste");
     QTest::addColumn<QString>("rifa");
     QTest::addColumn<QList<int>>("pausen");
-    QTest::newRow("richtig") << 0 << "richtig" << 150.0f << 2 << "2. Zahl" << QList<int>{500};
-    QTest::newRow("richtig mit Enter") << 1 << "enter" << 150.0f << 2 << "2. Zahl" << QList<int>{800};
-    QTest::newRow("zweimal dieselbe") << 0 << "zweimal" << 140.0f << 2 << "2. Zahl" << QList<int>{500, 500};
-    QTest::newRow("ungerade") << 1 << "ungerade" << 90.0f << 1 << "" << QList<int>{500};
-    QTest::newRow("Linie senkrecht") << 0 << "linie x" << 100.0f << 1 << "" << QList<int>{};
-    QTest::newRow("Linie waagrecht") << 1 << "linie y" << 100.0f << 1 << "" << QList<int>{};
-    QTest::newRow("Rand links") << 0 << "rand x" << 100.0f << 1 << "" << QList<int>{};
-    QTest::newRow("Rand oben") << 1 << "rand y" << 100.0f << 1 << "" << QList<int>{};
-    QTest::newRow("rechter Rand") << 0 << "rechts" << 100.0f << 1 << "" << QList<int>{};
-    QTest::newRow("rechter Rand II") << 1 << "rechts" << 100.0f << 1 << "" << QList<int>{};
+    const QPointF erste(-1, 0), ungerade(-2, 0);
+    QTest::newRow("richtig") << 0 << QList{erste} << 150.0f << 2 << "2. Zahl" << QList<int>{500};
+    QTest::newRow("richtig mit Enter") << 1 << QList<QPointF>{} << 150.0f << 2 << "2. Zahl" << QList<int>{800};
+    QTest::newRow("zweimal dieselbe") << 0 << QList{erste, erste} << 140.0f << 2 << "2. Zahl" << QList<int>{500, 500};
+    QTest::newRow("ungerade") << 1 << QList{ungerade} << 90.0f << 1 << "" << QList<int>{500};
+    QTest::newRow("Linien") << 0 << QList<QPointF>{{1, 0.5}, {0.5, 1}, {2, 1}} << 100.0f << 1 << "" << QList<int>{};
+    QTest::newRow("Rand links und oben") << 1 << QList<QPointF>{{0, 0.5}, {0.5, 0}} << 100.0f << 1 << ""
+                                         << QList<int>{};
+    QTest::newRow("rechter Rand") << 0 << QList<QPointF>{{4, 0.5}, {4.01, 0.5}} << 100.0f << 1 << "" << QList<int>{};
+    QTest::newRow("rechter Rand II") << 1 << QList<QPointF>{{5, 2.5}, {5.01, 2.5}} << 100.0f << 1 << ""
+                                     << QList<int>{};
 }
 
 // +50 a right pick, -10 a wrong one; lines and edges pick nothing. The
@@ -204,40 +205,26 @@ void TestMatrix::wahl_data()
 void TestMatrix::wahl()
 {
     QFETCH(int, zeile);
-    QFETCH(QString, was);
+    QFETCH(QList<QPointF>, klicks);
     Trea11& f = starte(zeile);
-    const int erste = f.matrix().liste().front();
-    QPoint ungerade(-1, -1);
-    for (int c = 0; c < f.matrix().spalten() && ungerade.x() < 0; ++c)
-        for (int r = 0; r < 3; ++r)
-            if (f.matrix().zahl(c, r) % 2 == 1)
-                ungerade = {c, r};
-    QPoint gewaehlt = zelleVon(f, erste);
+    QPoint gewaehlt = zelleVon(f, f.matrix().liste().front());
     QColor waehrend;
     m_aktion = [&] { waehrend = f.pb->bild().pixelColor(f.rahmenfeld(gewaehlt.x(), gewaehlt.y()).center().x(),
                                                          f.rahmenfeld(gewaehlt.x(), gewaehlt.y()).top() + 1); };
-    if (was == QLatin1String("richtig") || was == QLatin1String("zweimal")) {
-        klicke(f, mitte(f, gewaehlt));
-        QCOMPARE(waehrend, farbe::gruen);
-        if (was == QLatin1String("zweimal"))
-            klicke(f, mitte(f, gewaehlt));
-    } else if (was == QLatin1String("enter")) {
+    if (klicks.isEmpty())
         tippeZu(f, gewaehlt);
-    } else if (was == QLatin1String("ungerade")) {
-        gewaehlt = ungerade;
-        klicke(f, mitte(f, ungerade));
-        QCOMPARE(waehrend, farbe::rot);
-    } else if (was == QLatin1String("linie x")) {
-        klicke(f, {f.cw(), f.ch() / 2});
-    } else if (was == QLatin1String("linie y")) {
-        klicke(f, {f.cw() / 2, f.ch()});
-    } else if (was == QLatin1String("rand x")) {
-        klicke(f, {0, f.ch() / 2});
-    } else if (was == QLatin1String("rand y")) {
-        klicke(f, {f.cw() / 2, 0});
-    } else {
-        klicke(f, {f.matrix().spalten() * f.cw(), f.ch() / 2});
-        klicke(f, {f.pb->width() - 1, f.ch() / 2});
+    bool neu = true;  // the first number, not yet picked
+    for (const QPointF& k : klicks) {
+        if (k.x() == -2)
+            for (int c = 0; c < 15; ++c)
+                if (f.matrix().zahl(c / 3, c % 3) % 2 == 1)
+                    gewaehlt = {c / 3, c % 3};
+        const QPoint p = k.x() < 0 ? mitte(f, gewaehlt) : QPoint(qRound(k.x() * f.cw()), qRound(k.y() * f.ch()));
+        if (p.x() >= f.pb->width())
+            continue;  // the board ends at its right line: no strip beside it
+        klicke(f, p);
+        if (k.x() < 0)
+            QCOMPARE(waehrend, k.x() == -1 && std::exchange(neu, false) ? farbe::gruen : farbe::rot);
     }
     QTEST(f.punkte(), "punkte");
     QTEST(f.matrix().naechste(), "naechste");
