@@ -5,6 +5,8 @@
 #include "exercises/reaction/urea02.h"
 #include "exercises/reaction/urea04.h"
 #include "exercises/reaction/urea09.h"
+#include "exercises/reaction/urea07.h"
+#include "exercises/reaction/urea11.h"
 #include "shell/programmtabelle.h"
 
 void registriereReaktion(Programmtabelle& tabelle)
@@ -18,4 +20,8 @@ void registriereReaktion(Programmtabelle& tabelle)
     // the memory chains of "Konzentration"
     for (const Kettenart& art : Tkon07::mitglieder())
         tabelle.setze(art.programm, einmalig([&art] { return new Tkon07(art); }));
+    for (const Schlangenart& art : Trea07::mitglieder())
+        tabelle.setze(art.programm, einmalig([&art] { return new Trea07(art); }));
+    for (const Zahlmatrixart& art : Trea11::mitglieder())
+        tabelle.setze(art.programm, einmalig([&art] { return new Trea11(art); }));
 }
