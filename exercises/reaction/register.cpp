@@ -7,6 +7,7 @@
 #include "exercises/reaction/urea09.h"
 #include "exercises/reaction/urea07.h"
 #include "exercises/reaction/urea11.h"
+#include "exercises/reaction/ukon01.h"
 #include "shell/programmtabelle.h"
 
 void registriereReaktion(Programmtabelle& tabelle)
@@ -24,4 +25,7 @@ void registriereReaktion(Programmtabelle& tabelle)
         tabelle.setze(art.programm, einmalig([&art] { return new Trea07(art); }));
     for (const Zahlmatrixart& art : Trea11::mitglieder())
         tabelle.setze(art.programm, einmalig([&art] { return new Trea11(art); }));
+    // the grid quizzes
+    for (const Gitterart& art : Tkon01::mitglieder())
+        tabelle.setze(art.programm, einmalig([&art] { return new Tkon01(art); }));
 }
