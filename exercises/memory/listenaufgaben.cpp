@@ -149,8 +149,8 @@ std::vector<Stadt> liesStaedte()
     for (Stadt& s : staedte) {
         s.einwohner = textformat::strToInt(s.kopf);
         if (s.einwohner <= 0)
-            throw VelmoraFehler(
-                QStringLiteral("Die Einwohnerzahl '%1' von %2 in stadtwin.dat ist nicht größer als 0.").arg(s.kopf, s.name));
+            throw VelmoraFehler(QStringLiteral("Die Einwohnerzahl '%1' von %2 in stadtwin.dat ist nicht größer als 0.")
+                                    .arg(s.kopf, s.name));
     }
     return staedte;
 }
