@@ -32,7 +32,7 @@ Tspielro::Tspielro()
     setzeNurSystemmenue();
     setzeFarbe(farbe::buttonFace());
     setzeKeyPreview(true);
-    pb = new Malflaeche(this, farbe::aqua);
+    pb = new Malflaeche(this, farbe::buttonFace());
     pb->setObjectName(QStringLiteral("pb"));
     levelzeig = teile::etikett(this, QStringLiteral("levelzeig"), QStringLiteral("Arial"), 24);
     levelzeig->resize(100, levelzeig->height());
