@@ -57,6 +57,17 @@ QByteArray baueInhalt(const Inhaltsart& art, const QString& text, const QString&
         }
         if (zeile.isEmpty())
             fehler(quelle, nr, QStringLiteral("leere Zeile"));
+        // a record over several lines: the following ones are joined to its first
+        for (int n = 1; n < art.zeilenJeSatz; ++n) {
+            while (z + 1 < zeilen.size() && zeilen[z + 1].startsWith(QLatin1Char('#')))
+                ++z;
+            QString folge = z + 1 < zeilen.size() ? zeilen[++z] : QString();
+            if (folge.endsWith(QLatin1Char('\r')))
+                folge.chop(1);
+            if (folge.size() != zeile.size() / n)
+                fehler(quelle, z + 1, QStringLiteral("Zeile mit %1 Zeichen statt %2").arg(folge.size()).arg(zeile.size() / n));
+            zeile += folge;
+        }
         const QStringList felder = zeile.split(QLatin1Char('|'));
         if (felder.size() != namen.size())
             fehler(quelle, nr, QStringLiteral("%1 Felder statt %2").arg(felder.size()).arg(namen.size()));

@@ -43,6 +43,9 @@ struct Inhaltsart {
     std::function<QString(const QStringList& felder)> satzbau = {};
     // Several records from one source line (saetze counts records); empty: one.
     std::function<QStringList(const QStringList& felder)> satzgruppe = {};
+    // Source lines that make one record, joined (a board written row by row);
+    // the lines of a record must be equally long.
+    int zeilenJeSatz = 1;
 };
 
 // The content files of each exercise category (content/arten_*.cpp).

@@ -1,8 +1,17 @@
 #include "exercises/logic/register.h"
 
+#include "exercises/logic/uspielro.h"
+#include "exercises/logic/uspielro1.h"
 #include "shell/programmtabelle.h"
 
 void registriereLogik(Programmtabelle& tabelle)
 {
-    (void)tabelle;  // no exercise of these menus is built yet
+    // Robbi: the chooser and its board, both kept for the run
+    tabelle.setze(107, einmalig([] {
+        auto* brett = new Tspielro;
+        return new Tspielro1(Tspielro1::mitglied(107), [brett] {
+            fensterZeigen(*brett);
+            return brett->geladen();
+        });
+    }));
 }

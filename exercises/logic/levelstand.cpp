@@ -1,0 +1,31 @@
+#include "exercises/logic/levelstand.h"
+
+namespace levelstand {
+
+Stati ausText(const QString& satz)
+{
+    Stati s{};
+    for (int i = 1; i <= kLevel; ++i) {
+        const int c = i <= satz.size() ? satz.at(i - 1).unicode() - 48 : 0;
+        s[i] = c >= kGeloest && c <= kAufgegeben ? c : 0;
+    }
+    return s;
+}
+
+QString alsText(const Stati& stati)
+{
+    QString t;
+    for (int i = 1; i <= kLevel; ++i)
+        t += QChar(48 + stati[i]);
+    return t;
+}
+
+QString zeile(int level, int status)
+{
+    const QString text = status == kGeloest        ? QStringLiteral("gelöst!")
+                         : status == kAufgegeben ? QStringLiteral("nicht gelöst!")
+                                                 : QString::number(status);
+    return QStringLiteral("%1)  %2").arg(level, 2).arg(text);
+}
+
+}

@@ -1,0 +1,21 @@
+#pragma once
+// The per-user level record of the level puzzles: 50 characters, one per
+// level, "/" solved, "0".."9" failed attempts, ":" ten failures.
+#include <QString>
+#include <array>
+
+namespace levelstand {
+constexpr int kLevel = 50;
+constexpr int kSatzgroesse = 51;
+constexpr int kGeloest = -1;
+constexpr int kAufgegeben = 10;  // no longer scored
+
+// Index 1..50; index 0 is unused.
+using Stati = std::array<int, kLevel + 1>;
+
+// A character outside "/" to ":", or one missing, reads as 0.
+Stati ausText(const QString& satz);
+QString alsText(const Stati& stati);
+// A line of the memos: " 7)  0", "12)  gelöst!", "nicht gelöst!" at ten failures.
+QString zeile(int level, int status);
+}
