@@ -519,17 +519,8 @@ void TestErgebnisse::druckAufDemDrucker()
     QCOMPARE(drucker.inhalte.size(), ablehnen ? 0 : 1);
     if (ablehnen)
         return;
+    // the lines themselves are checked on the PDF of the fallback
     QVERIFY(drucker.inhalte.first().startsWith("%PDF-"));
-    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-    if (pdftotext.isEmpty())
-        QSKIP("pdftotext (poppler-utils) is not installed");
-    QProcess p;
-    p.start(pdftotext, {QStringLiteral("-layout"), QStringLiteral("-"), QStringLiteral("-")});
-    p.write(drucker.inhalte.first());
-    p.closeWriteChannel();
-    QVERIFY(p.waitForFinished(20000));
-    const QString text = QString::fromUtf8(p.readAllStandardOutput());
-    QVERIFY2(text.contains(blatt ? QStringLiteral("Zeile eins") : QStringLiteral("Zahlwort")), qPrintable(text));
 }
 
 int main(int argc, char** argv)
