@@ -2,6 +2,7 @@
 
 #include "common/fehler.h"
 #include "platform/dialoge.h"
+#include "platform/druckdienst.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -9,38 +10,62 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QTemporaryFile>
 
 namespace {
 QString g_zieldatei;
 QString g_letzte;
 
-[[noreturn]] void nichtGeschrieben(const QString& datei)
+const QString kTitel = QStringLiteral("VELMORA");
+const QString kKeinDrucker = QStringLiteral("Kein Drucker eingerichtet.");
+const QString kNichtErreichbar =
+    QStringLiteral("Ein Drucker ist eingerichtet, aber der Druckdienst ist nicht erreichbar.");
+const QString kNichtBeendet = QStringLiteral("Der Ausdruck konnte nicht beendet werden.");
+
+[[noreturn]] void nichtGeschrieben(const QString& grund, const QString& datei)
 {
-    throw VelmoraFehler(QStringLiteral("Kein Drucker eingerichtet. Die Datei %1 konnte nicht geschrieben werden.")
-                            .arg(QDir::toNativeSeparators(datei)));
+    throw VelmoraFehler(grund + QStringLiteral(" Die Datei %1 konnte nicht geschrieben werden.")
+                                    .arg(QDir::toNativeSeparators(datei)));
+}
+
+QString neueAblage()
+{
+    QDir().mkpath(QStringLiteral("ausdrucke"));
+    return QDir(QStringLiteral("ausdrucke")).absoluteFilePath(
+        QStringLiteral("druck-%1.pdf").arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz"))));
 }
 }
 
 Druckauftrag::Druckauftrag() : m_drucker(std::make_unique<QPrinter>(QPrinter::HighResolution))
 {
-    const QPrinterInfo standard = QPrinterInfo::defaultPrinter();
-    if (!g_zieldatei.isEmpty() || standard.isNull()) {
-        m_datei = g_zieldatei;
-        if (m_datei.isEmpty()) {
-            QDir().mkpath(QStringLiteral("ausdrucke"));
-            m_datei = QDir(QStringLiteral("ausdrucke")).absoluteFilePath(
-                QStringLiteral("druck-%1.pdf").arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz"))));
-        }
+    druckdienst::Standard standard;
+    if (g_zieldatei.isEmpty())
+        standard = druckdienst::standard();
+    if (standard.lage == druckdienst::Lage::Drucker) {
+        // the printer's page and margins, drawn into a PDF that the service is handed
+        if (!QPrinterInfo::printerInfo(standard.drucker).isNull())
+            m_drucker->setPrinterName(standard.drucker);
+        const QPageLayout seite = m_drucker->pageLayout();
+        m_zwischen = std::make_unique<QTemporaryFile>(QDir(QDir::tempPath()).filePath(QStringLiteral("velmora-XXXXXX.pdf")));
+        if (!m_zwischen->open())
+            throw VelmoraFehler(QStringLiteral("Der Drucker kann nicht benutzt werden."));
+        m_zwischen->close();
+        m_warteschlange = standard.drucker;
+        m_drucker->setOutputFormat(QPrinter::PdfFormat);
+        m_drucker->setPageLayout(seite);
+        m_drucker->setOutputFileName(m_zwischen->fileName());
+    } else {
+        m_datei = g_zieldatei.isEmpty() ? neueAblage() : g_zieldatei;
+        m_ersatzGrund = standard.lage == druckdienst::Lage::NichtErreichbar ? kNichtErreichbar : kKeinDrucker;
         m_drucker->setOutputFormat(QPrinter::PdfFormat);
         m_drucker->setOutputFileName(m_datei);
-    } else {
-        m_drucker->setPrinterName(standard.printerName());
     }
+    m_drucker->setDocName(kTitel);
     m_maler = std::make_unique<QPainter>();
     if (!m_maler->begin(m_drucker.get())) {
         // a read-only working folder: say which file could not be written
         if (!m_datei.isEmpty())
-            nichtGeschrieben(m_datei);
+            nichtGeschrieben(m_ersatzGrund, m_datei);
         throw VelmoraFehler(QStringLiteral("Der Drucker kann nicht benutzt werden."));
     }
     // 0.1 mm per unit
@@ -71,16 +96,28 @@ void Druckauftrag::neueSeite() { m_drucker->newPage(); }
 
 void Druckauftrag::beenden()
 {
-    // a job that could not be finished (spooler gone, disk full) is an error
+    // a job that could not be finished (disk full) is an error
     const bool beendet = m_maler->end();
-    if (!m_datei.isEmpty() && (!beendet || !QFileInfo(m_datei).size()))
-        nichtGeschrieben(m_datei);
-    if (!beendet)
-        throw VelmoraFehler(QStringLiteral("Der Ausdruck konnte nicht beendet werden."));
+    if (m_zwischen) {
+        if (!beendet || !QFileInfo(m_zwischen->fileName()).size())
+            throw VelmoraFehler(kNichtBeendet);
+        // the service copies the file before it answers
+        QString grund;
+        const int auftrag = druckdienst::sende(
+            {m_warteschlange, m_zwischen->fileName(), kTitel, m_drucker->pageLayout().pageSize().key()}, grund);
+        m_zwischen.reset();
+        if (auftrag == 0)
+            throw VelmoraFehler(grund.isEmpty() ? kNichtBeendet
+                                                : kNichtBeendet + QStringLiteral(" Der Druckdienst meldet: ") + grund);
+        g_letzte.clear();
+        return;
+    }
+    if (!beendet || !QFileInfo(m_datei).size())
+        nichtGeschrieben(m_ersatzGrund, m_datei);
     g_letzte = m_datei;
-    if (!m_datei.isEmpty() && g_zieldatei.isEmpty())
-        dialog::zeige(QStringLiteral("Kein Drucker eingerichtet. Der Ausdruck wurde in der Datei %1 gespeichert.")
-                          .arg(QDir::toNativeSeparators(m_datei)));
+    if (g_zieldatei.isEmpty())
+        dialog::zeige(m_ersatzGrund + QStringLiteral(" Der Ausdruck wurde in der Datei %1 gespeichert.")
+                                          .arg(QDir::toNativeSeparators(m_datei)));
 }
 
 void Druckauftrag::setzeZieldatei(const QString& datei) { g_zieldatei = datei; }

@@ -50,7 +50,8 @@ const std::map<int, Ordnungsart>& arten()
     return t;
 }
 
-// Passes the mouse presses on the picture to a handler.
+// Passes the mouse presses on the picture to a handler; the second press of a
+// double click arrives as a double click and is a press like the first.
 class Mausfilter : public QObject {
 public:
     Mausfilter(QObject* ziel, std::function<void(QMouseEvent*)> druck) : QObject(ziel), m_druck(std::move(druck))
@@ -61,7 +62,7 @@ public:
 protected:
     bool eventFilter(QObject*, QEvent* e) override
     {
-        if (e->type() != QEvent::MouseButtonPress)
+        if (e->type() != QEvent::MouseButtonPress && e->type() != QEvent::MouseButtonDblClick)
             return false;
         schuetze([&] { m_druck(static_cast<QMouseEvent*>(e)); });
         return true;
@@ -222,12 +223,14 @@ void Tdeu01::keyPressEvent(QKeyEvent* e)
 
 void Tdeu01::FormKeyPress(int zeichen)
 {
+    // keys act only on an open task, Esc too: before "Start" and after a
+    // verdict the close box leaves the window
+    if (!m_offen)
+        return;
     if (zeichen == taste::kEsc) {
         close();
         return;
     }
-    if (!m_offen)
-        return;
     if (zeichen == taste::kLeer || (zeichen == taste::kRueck && m_art.ruecktaste)) {
         if (!m_eingabe.empty())
             reaktion();

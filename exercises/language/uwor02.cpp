@@ -9,6 +9,7 @@
 #include "platform/tasten.h"
 
 #include <QKeyEvent>
+#include <QValidator>
 
 namespace {
 
@@ -30,6 +31,22 @@ QTextEdit* kasten(QWidget* eltern, const QString& name, const Kasten& k)
     t->setPalette(p);
     return t;
 }
+
+// Keys are filtered as they are typed; this catches what arrives otherwise
+// (Ctrl+V, the context menu, the middle button, a drop) by the same rule.
+class Zeichenpruefer : public QValidator {
+public:
+    Zeichenpruefer(wortaufgaben::Zeichenfilter filter, QObject* eltern) : QValidator(eltern), m_filter(filter) {}
+    State validate(QString& text, int& pos) const override
+    {
+        pos = static_cast<int>(wortaufgaben::filtere(m_filter, text.left(pos)).size());
+        text = wortaufgaben::filtere(m_filter, text);
+        return Acceptable;
+    }
+
+private:
+    wortaufgaben::Zeichenfilter m_filter;
+};
 
 void setzeText(QTextEdit* t, const QString& text)
 {
@@ -58,6 +75,7 @@ Twor02::Twor02(const Wortmitglied& mitglied, QWidget* parent) : Form(parent), m_
         eingabe->setFont(schrift::font(QStringLiteral("Arial"), 48));
         eingabe->setAlignment(Qt::AlignCenter);
         eingabe->setMaxLength(m_mitglied.feldlaenge);
+        eingabe->setValidator(new Zeichenpruefer(m_mitglied.filter, eingabe));
         eingabe->hide();
         new Tastenhaken(
             eingabe, [this](QKeyEvent* e) { return eingabeKeyPress(e); }, [this](QKeyEvent* e) { eingabeKeyUp(e); });

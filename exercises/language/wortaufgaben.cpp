@@ -135,6 +135,15 @@ std::optional<QChar> filtere(Zeichenfilter filter, QChar c)
     return std::nullopt;
 }
 
+QString filtere(Zeichenfilter filter, const QString& text)
+{
+    QString t;
+    for (QChar c : text)
+        if (const std::optional<QChar> z = filtere(filter, c))
+            t += *z;
+    return t;
+}
+
 Lueckenwort::Lueckenwort(const QString& maske, const QString& wort) : m_maske(maske), m_wort(wort), m_text(maske)
 {
     for (int i = 0; i < maske.size(); ++i)

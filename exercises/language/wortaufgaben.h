@@ -44,6 +44,9 @@ enum class Zeichenfilter {
     EinsOderZwei,     // "1", "2"
 };
 std::optional<QChar> filtere(Zeichenfilter filter, QChar c);
+// A text put into the field some other way (pasted, dropped): each character
+// as if typed, the dropped ones left out.
+QString filtere(Zeichenfilter filter, const QString& text);
 
 // The word being filled gap by gap in "Ergänzen".
 class Lueckenwort {

@@ -4,6 +4,7 @@
 #include "content/arbeitsordner.h"
 #include "platform/anwendung.h"
 #include "platform/dialoge.h"
+#include "platform/druckdienst.h"
 #include "platform/form.h"
 #include "platform/jpegbild.h"
 #include "platform/leinwand.h"
@@ -21,6 +22,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -97,6 +99,8 @@ private slots:
     void wartenLaesstEreignisseLaufen();
     void wartenBewacht_data();
     void wartenBewacht();
+    void druckerEingerichtet_data();
+    void druckerEingerichtet();
 };
 
 void TestPlatform::fensterMaximiertUndHaken()
@@ -474,6 +478,50 @@ void TestPlatform::wartenBewacht()
         QTest::mouseClick(&f, Qt::LeftButton, Qt::NoModifier, QPoint(50, 50));
         QCOMPARE(f.klicks, sperren ? 1 : 2);
     }
+}
+
+void TestPlatform::druckerEingerichtet_data()
+{
+    QTest::addColumn<QString>("umgebung");   // PRINTER or LPDEST
+    QTest::addColumn<QByteArray>("lpoptions");
+    QTest::addColumn<QByteArray>("liste");   // the scheduler's printers.conf; "-": none
+    QTest::addColumn<QString>("server");
+    QTest::addColumn<bool>("eingerichtet");
+    const QByteArray kopf = "# Printer configuration file for CUPS v2.4.2\n";
+    QTest::newRow("nichts") << "" << QByteArray() << QByteArray("-") << "/run/cups/cups.sock" << false;
+    QTest::newRow("PRINTER") << "PDF" << QByteArray() << QByteArray("-") << "localhost" << true;
+    QTest::newRow("lpoptions Default") << "" << QByteArray("Dest Laser sides=two-sided-long-edge\nDefault PDF\n")
+                                       << QByteArray("-") << "localhost" << true;
+    QTest::newRow("lpoptions ohne Default") << "" << QByteArray("Dest Laser sides=two-sided-long-edge\n")
+                                            << QByteArray("-") << "localhost" << false;
+    QTest::newRow("Warteschlange") << "" << QByteArray() << kopf + "<DefaultPrinter PDF>\nState Idle\n</Printer>\n"
+                                   << "/run/cups/cups.sock" << true;
+    QTest::newRow("Liste ohne Warteschlange") << "" << QByteArray() << kopf << "/run/cups/cups.sock" << false;
+    QTest::newRow("Server anderswo") << "" << QByteArray() << QByteArray("-") << "druck.example.org:631" << true;
+    QTest::newRow("Server hier") << "" << QByteArray() << QByteArray("-") << "localhost:631" << false;
+}
+
+void TestPlatform::druckerEingerichtet()
+{
+    QFETCH(QString, umgebung);
+    QFETCH(QByteArray, lpoptions);
+    QFETCH(QByteArray, liste);
+    QFETCH(QString, server);
+    QFETCH(bool, eingerichtet);
+    QTemporaryDir ordner;
+    const QString lp = ordner.filePath(QStringLiteral("lpoptions"));
+    const QString drucker = ordner.filePath(QStringLiteral("printers.conf"));
+    auto schreibe = [](const QString& pfad, const QByteArray& inhalt) {
+        QFile f(pfad);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(inhalt);
+    };
+    if (!lpoptions.isEmpty())
+        schreibe(lp, lpoptions);
+    if (liste != "-")
+        schreibe(drucker, liste);
+    QCOMPARE(druckdienst::eingerichtet(umgebung, {ordner.filePath(QStringLiteral("fehlt")), lp}, drucker, server),
+             eingerichtet);
 }
 
 int main(int argc, char** argv)

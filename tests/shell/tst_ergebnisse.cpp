@@ -11,12 +11,13 @@
 #include "shell/highscore.h"
 #include "shell/regeltexte.h"
 #include "shell/uebungsrahmen.h"
+#include "shell/udatlist.h"
 #include "shell/uform4.h"
 #include "shell/umeldung.h"
+#include "tests/support/testdrucker.h"
 #include "tests/support/testumgebung.h"
 #include "tests/support/testuhr.h"
 
-#include <QPrinterInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -71,6 +72,8 @@ private slots:
     void punkttexteMitKommaOderPunkt();
     void druckFehlgeschlagen_data();
     void druckFehlgeschlagen();
+    void druckAufDemDrucker_data();
+    void druckAufDemDrucker();
     void druckenMehrereSeiten();
     void regeltexte();
 
@@ -410,20 +413,26 @@ void TestErgebnisse::regeltexte()
 void TestErgebnisse::druckFehlgeschlagen_data()
 {
     QTest::addColumn<QString>("ziel");     // the file tests redirect the job to; empty: the default
+    QTest::addColumn<int>("lage");        // what the print service says
     QTest::addColumn<QString>("muster");  // the message, with <ordner> for the working folder
-    QTest::newRow("Ordner fehlt") << "fehlt/blatt.pdf"
+    const int kein = int(druckdienst::Lage::KeinDrucker);
+    QTest::newRow("Ordner fehlt") << "fehlt/blatt.pdf" << kein
                                   << "Kein Drucker eingerichtet\\. Die Datei <ordner>/fehlt/blatt\\.pdf konnte nicht geschrieben werden\\.";
     // "ausdrucke" is a file, so no PDF can be put there, not even by root
     QTest::newRow("kein Drucker, ausdrucke gesperrt")
-        << "" << "Kein Drucker eingerichtet\\. Die Datei <ordner>/ausdrucke/druck-\\d{8}-\\d{6}-\\d{3}\\.pdf konnte nicht geschrieben werden\\.";
+        << "" << kein << "Kein Drucker eingerichtet\\. Die Datei <ordner>/ausdrucke/druck-\\d{8}-\\d{6}-\\d{3}\\.pdf konnte nicht geschrieben werden\\.";
+    QTest::newRow("Dienst nicht erreichbar, ausdrucke gesperrt")
+        << "" << int(druckdienst::Lage::NichtErreichbar)
+        << "Ein Drucker ist eingerichtet, aber der Druckdienst ist nicht erreichbar\\. Die Datei "
+           "<ordner>/ausdrucke/druck-\\d{8}-\\d{6}-\\d{3}\\.pdf konnte nicht geschrieben werden\\.";
 }
 
 void TestErgebnisse::druckFehlgeschlagen()
 {
     QFETCH(QString, ziel);
+    QFETCH(int, lage);
     QFETCH(QString, muster);
-    if (ziel.isEmpty() && !QPrinterInfo::defaultPrinter().isNull())
-        QSKIP("this machine has a printer");
+    Testdrucker drucker{druckdienst::Lage(lage)};
     auto& f = TForm4::instanz();
     f.zeileHinzufuegen(QStringLiteral("  Zeile"));
     ungedruckt = 1;
@@ -440,6 +449,78 @@ void TestErgebnisse::druckFehlgeschlagen()
     const QRegularExpression erwartet(QLatin1Char('^') + QString(muster).replace(QStringLiteral("<ordner>"), ordner) + QLatin1Char('$'));
     QVERIFY2(erwartet.match(skript.texte.first()).hasMatch(), qPrintable(skript.texte.first()));
     QCOMPARE(ungedruckt, std::uint8_t(1));
+}
+
+void TestErgebnisse::druckAufDemDrucker_data()
+{
+    QTest::addColumn<bool>("blatt");      // the sheet of current results, or the overview
+    QTest::addColumn<int>("lage");
+    QTest::addColumn<bool>("ablehnen");
+    QTest::addColumn<QString>("grund");   // the service's reason for refusing
+    QTest::addColumn<QString>("muster");  // the message shown; empty: none
+    QTest::addColumn<int>("ungedrucktDanach");
+    const int drucker = int(druckdienst::Lage::Drucker);
+    const QString abgelehnt = QStringLiteral("Destination \"Testdrucker\" is not accepting jobs.");
+    const QString meldet = QStringLiteral("Der Ausdruck konnte nicht beendet werden\\. Der Druckdienst meldet: "
+                                          "Destination \"Testdrucker\" is not accepting jobs\\.");
+    const QString gespeichert = QStringLiteral(" Der Ausdruck wurde in der Datei <ordner>/ausdrucke/druck-\\d{8}-\\d{6}-\\d{3}\\.pdf gespeichert\\.");
+    QTest::newRow("Blatt angenommen") << true << drucker << false << QString() << QString() << 0;
+    QTest::newRow("Blatt abgelehnt") << true << drucker << true << abgelehnt << meldet << 1;
+    QTest::newRow("Blatt abgelehnt ohne Grund")
+        << true << drucker << true << QString() << "Der Ausdruck konnte nicht beendet werden\\." << 1;
+    QTest::newRow("Blatt, Dienst nicht erreichbar")
+        << true << int(druckdienst::Lage::NichtErreichbar) << false << QString()
+        << "Ein Drucker ist eingerichtet, aber der Druckdienst ist nicht erreichbar\\." + gespeichert << 0;
+    QTest::newRow("Blatt, kein Drucker") << true << int(druckdienst::Lage::KeinDrucker) << false << QString()
+                                         << "Kein Drucker eingerichtet\\." + gespeichert << 0;
+    // the overview leaves the sheet's mark alone either way
+    QTest::newRow("Überblick angenommen") << false << drucker << false << QString() << QString() << 1;
+    QTest::newRow("Überblick abgelehnt") << false << drucker << true << abgelehnt << meldet << 1;
+}
+
+void TestErgebnisse::druckAufDemDrucker()
+{
+    QFETCH(bool, blatt);
+    QFETCH(int, lage);
+    QFETCH(bool, ablehnen);
+    QFETCH(QString, grund);
+    QFETCH(QString, muster);
+    QFETCH(int, ungedrucktDanach);
+    Testdrucker drucker{druckdienst::Lage(lage)};
+    drucker.ablehnen = ablehnen;
+    drucker.ablehnung = grund;
+    TForm4::instanz().zeileHinzufuegen(QStringLiteral("  Zeile eins"));
+    ungedruckt = 1;
+    Form& f = blatt ? static_cast<Form&>(TForm4::instanz()) : Tdatlist::instanz();
+    QPushButton* drucken = blatt ? TForm4::instanz().Button2 : Tdatlist::instanz().Button1;
+    dialog::Skript skript;
+    f.show();
+    QTest::mouseClick(drucken, Qt::LeftButton);
+    // a failed job leaves the window and its button there to try again
+    QVERIFY(f.isVisible() && drucken->isEnabled());
+    f.hide();
+    QCOMPARE(ungedruckt, std::uint8_t(ungedrucktDanach));
+    QCOMPARE(skript.texte.size(), muster.isEmpty() ? 0 : 1);
+    if (!muster.isEmpty()) {
+        const QString ordner = QRegularExpression::escape(QDir(m_ordner->pfad(QString())).absolutePath());
+        const QRegularExpression erwartet(QLatin1Char('^') + QString(muster).replace(QStringLiteral("<ordner>"), ordner) + QLatin1Char('$'));
+        QVERIFY2(erwartet.match(skript.texte.first()).hasMatch(), qPrintable(skript.texte.first()));
+    }
+    if (lage != int(druckdienst::Lage::Drucker)) {
+        QVERIFY(drucker.auftraege.isEmpty());
+        return;
+    }
+    QCOMPARE(drucker.auftraege.size(), 1);
+    const druckdienst::Auftrag& a = drucker.auftraege.first();
+    QCOMPARE(a.drucker, QStringLiteral("Testdrucker"));
+    QCOMPARE(a.titel, QStringLiteral("VELMORA"));
+    QCOMPARE(a.papier, QStringLiteral("A4"));
+    QVERIFY(!QFile::exists(a.datei));  // the job's file is not left behind
+    QCOMPARE(drucker.inhalte.size(), ablehnen ? 0 : 1);
+    if (ablehnen)
+        return;
+    // the lines themselves are checked on the PDF of the fallback
+    QVERIFY(drucker.inhalte.first().startsWith("%PDF-"));
 }
 
 int main(int argc, char** argv)

@@ -13,6 +13,7 @@
 #include "shell/upasswort.h"
 #include "shell/uregel.h"
 #include "shell/verwaltung.h"
+#include "tests/support/testdrucker.h"
 #include "tests/support/testumgebung.h"
 
 #include <QTest>
@@ -164,10 +165,12 @@ void TestMenue::endeFragtNachDruck_data()
     QTest::addColumn<int>("antwort");
     QTest::addColumn<bool>("offen");
     QTest::addColumn<bool>("gedruckt");
-    QTest::newRow("nichts offen") << 0 << int(dialog::Knopf::Ja) << false << false;
-    QTest::newRow("ja") << 1 << int(dialog::Knopf::Ja) << true << true;
-    QTest::newRow("nein") << 1 << int(dialog::Knopf::Nein) << false << false;
-    QTest::newRow("abbrechen") << 1 << int(dialog::Knopf::Abbrechen) << true << false;
+    QTest::addColumn<bool>("abgelehnt");  // the printer refuses the job
+    QTest::newRow("nichts offen") << 0 << int(dialog::Knopf::Ja) << false << false << false;
+    QTest::newRow("ja") << 1 << int(dialog::Knopf::Ja) << true << true << false;
+    QTest::newRow("nein") << 1 << int(dialog::Knopf::Nein) << false << false << false;
+    QTest::newRow("abbrechen") << 1 << int(dialog::Knopf::Abbrechen) << true << false << false;
+    QTest::newRow("ja, Drucker lehnt ab") << 1 << int(dialog::Knopf::Ja) << true << false << true;
 }
 
 void TestMenue::endeFragtNachDruck()
@@ -176,13 +179,33 @@ void TestMenue::endeFragtNachDruck()
     QFETCH(int, antwort);
     QFETCH(bool, offen);
     QFETCH(bool, gedruckt);
+    QFETCH(bool, abgelehnt);
     menueAn();
     ungedruckt = std::uint8_t(ungedrucktVorher);
     dialog::Skript skript;
     skript.antworten = {dialog::Knopf(antwort)};
-    Druckauftrag::setzeZieldatei(m_ordner->pfad(QStringLiteral("blatt.pdf")));
+    Testdrucker drucker;
+    drucker.ablehnen = abgelehnt;
+    drucker.ablehnung = QStringLiteral("Destination \"Testdrucker\" is not accepting jobs.");
+    if (!abgelehnt)
+        Druckauftrag::setzeZieldatei(m_ordner->pfad(QStringLiteral("blatt.pdf")));
     QTest::mouseClick(m_form->butt[11], Qt::LeftButton);
     Druckauftrag::setzeZieldatei({});
+    if (abgelehnt) {
+        // the refusal is said, the sheet stays unprinted and the next "Ende" asks again
+        QCOMPARE(skript.texte, (QStringList{QStringLiteral("Ergebnisse drucken?"),
+                                            QStringLiteral("Der Ausdruck konnte nicht beendet werden. Der Druckdienst "
+                                                           "meldet: Destination \"Testdrucker\" is not accepting jobs.")}));
+        QCOMPARE(drucker.auftraege.size(), 1);
+        QCOMPARE(ungedruckt, std::uint8_t(1));
+        QVERIFY(m_form->isVisible());
+        skript.antworten = {dialog::Knopf::Abbrechen};
+        QTest::mouseClick(m_form->butt[11], Qt::LeftButton);
+        QCOMPARE(skript.texte.size(), 3);
+        QCOMPARE(skript.texte.last(), QStringLiteral("Ergebnisse drucken?"));
+        QVERIFY(m_form->isVisible());
+        return;
+    }
     QCOMPARE(skript.texte, ungedrucktVorher ? QStringList{QStringLiteral("Ergebnisse drucken?")} : QStringList{});
     if (ungedrucktVorher)
         QCOMPARE(skript.titel.first(), QStringLiteral("VELMORA"));

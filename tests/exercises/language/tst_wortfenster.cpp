@@ -18,6 +18,7 @@
 #include "tests/support/testuhr.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QSet>
 #include <QTest>
 #include <algorithm>
@@ -156,6 +157,12 @@ private slots:
     void sortierenWaechst();
     void satzbauBaender();
     void waehlenUndZuruecknehmen();
+    void doppelklickWaehltZweimal_data();
+    void doppelklickWaehltZweimal();
+    void escNurBeiOffenerAufgabe_data();
+    void escNurBeiOffenerAufgabe();
+    void einfuegenGefiltert_data();
+    void einfuegenGefiltert();
     void loesungNachFehler_data();
     void loesungNachFehler();
     void weiterVorDemBild();
@@ -312,6 +319,88 @@ void TestWortfenster::waehlenUndZuruecknehmen()
         QCOMPARE(f.gewaehlt(), 0);
         f.close();
     }
+}
+
+void TestWortfenster::doppelklickWaehltZweimal_data() { ohneSaum_data(); }
+
+void TestWortfenster::doppelklickWaehltZweimal()
+{
+    QFETCH(int, n);
+    Tdeu01& f = *static_cast<Tdeu01*>(fensterVon(n));
+    f.show();
+    QTest::mouseClick(f.start, Qt::LeftButton);
+    QVERIFY(f.aktuelleAufgabe().vorgabe.size() >= 3);
+    // both presses of a quick double click on the first word pick it; the
+    // window system delivers the second press as a double click
+    const QPoint erstesWort(f.pb->width() * 4 / 10, f.pb->height() * 15 / 100);
+    for (Qt::MouseButton knopf : {Qt::LeftButton, Qt::RightButton}) {
+        QTest::mouseClick(f.pb, knopf, Qt::NoModifier, erstesWort);
+        QTest::mouseDClick(f.pb, knopf, Qt::NoModifier, erstesWort);
+        QTest::mouseRelease(f.pb, knopf, Qt::NoModifier, erstesWort);
+        QCOMPARE(f.gewaehlt(), knopf == Qt::LeftButton ? 2 : 0);
+    }
+    f.close();
+}
+
+void TestWortfenster::escNurBeiOffenerAufgabe_data() { ohneSaum_data(); }
+
+void TestWortfenster::escNurBeiOffenerAufgabe()
+{
+    QFETCH(int, n);
+    Tdeu01& f = *static_cast<Tdeu01*>(fensterVon(n));
+    f.show();
+    QApplication::setActiveWindow(&f);
+    QTest::keyClick(tastenziel(&f), Qt::Key_Escape);  // before "Start"
+    QVERIFY(f.isVisible());
+    QTest::mouseClick(f.start, Qt::LeftButton);
+    ordne(f, false, false);
+    QVERIFY(f.weiter->isVisible());
+    QTest::keyClick(tastenziel(&f), Qt::Key_Escape);  // after the verdict
+    QVERIFY(f.isVisible());
+    QTest::mouseClick(f.weiter, Qt::LeftButton);
+    QTest::keyClick(tastenziel(&f), Qt::Key_Escape);  // the next task is open
+    QVERIFY(!f.isVisible());
+    QCOMPARE(letztesErgebnis(n), QString(20, QLatin1Char(' ')));
+}
+
+void TestWortfenster::einfuegenGefiltert_data()
+{
+    QTest::addColumn<int>("n");
+    QTest::addColumn<QString>("ablage");  // the clipboard's text
+    QTest::addColumn<bool>("menue");      // pasted by the context menu's action, else Ctrl+V
+    QTest::addColumn<QString>("feld");    // what the answer field then holds
+    QTest::newRow("Tippen") << 37 << "x1 ä?" << false << "X";
+    QTest::newRow("Lesen, Menü") << 38 << "q\t" << true << "Q";
+    QTest::newRow("Worthöhle") << 40 << "x1 ä?" << false << "XÄ";
+    QTest::newRow("Vokale fehlen") << 42 << "tab\tzeile\n" << false << "TABZEILE";
+    QTest::newRow("Anagramme") << 43 << "Ab-c ß" << false << "Abc";
+    QTest::newRow("Auswahl Q") << 49 << "Q" << false << "";
+    QTest::newRow("Auswahl Q, Menü") << 49 << "Q" << true << "";
+    QTest::newRow("Auswahl 2") << 49 << "2" << false << "2";
+}
+
+void TestWortfenster::einfuegenGefiltert()
+{
+    QFETCH(int, n);
+    QFETCH(QString, ablage);
+    QFETCH(bool, menue);
+    QFETCH(QString, feld);
+    Twor02& f = *static_cast<Twor02*>(fensterVon(n));
+    f.show();
+    QTest::mouseClick(f.start, Qt::LeftButton);
+    QApplication::clipboard()->setText(ablage);
+    if (menue) {
+        f.eingabe->paste();
+    } else {
+        // Ctrl+V types the control character 22, as the window system gives it
+        QKeyEvent druck(QEvent::KeyPress, Qt::Key_V, Qt::ControlModifier, QString(QChar(22)));
+        QApplication::sendEvent(f.eingabe, &druck);
+    }
+    QCOMPARE(f.eingabe->text(), feld);
+    // what the filter left out is not judged either
+    QTest::keyClick(f.eingabe, Qt::Key_Return);
+    QCOMPARE(f.rifa->text().isEmpty(), feld.isEmpty());
+    f.close();
 }
 
 void TestWortfenster::loesungNachFehler_data()
@@ -510,7 +599,7 @@ void TestWortfenster::schliessenOhneErgebnis()
     auto* aufzahl = f->findChild<QLabel*>(QStringLiteral("aufzahl"));
     QTest::mouseClick(start, Qt::LeftButton);
     QVERIFY(!start->isVisible());
-    // Esc closes at any time and records nothing
+    // Esc on an open task closes and records nothing
     if (auto* e = f->findChild<QLineEdit*>(QStringLiteral("eingabe")))
         QTest::keyClick(e, Qt::Key_Escape);
     else
