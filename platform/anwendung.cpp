@@ -1,11 +1,13 @@
 #include "platform/anwendung.h"
 
+
 #include "platform/dialoge.h"
 #include "platform/form.h"
 #include "platform/schriften.h"
 #include "platform/warten.h"
 
 #include <QKeyEvent>
+#include <QPixmapCache>
 
 #include <clocale>
 #include <malloc.h>
@@ -17,6 +19,10 @@ Anwendung::Anwendung(int& argc, char** argv) : QApplication(argc, argv)
     // a closed window's pictures go back at once; left alone, the C library raises
     // this bound after the first such picture is freed and keeps the next ones.
     mallopt(M_MMAP_THRESHOLD, 512 * 1024);
+    // The style keeps a drawn picture of every button and frame size it met; with
+    // a hundred windows of their own sizes that grew to 10 MB. 1 MB holds what one
+    // window needs.
+    QPixmapCache::setCacheLimit(1024);
     // no display name: the window system would append it to every caption
     setApplicationName(QStringLiteral("VELMORA"));
     // numbers are written and read in fixed forms, never by the machine's locale
