@@ -1,8 +1,10 @@
 #include "exercises/memory/register.h"
 
+#include "exercises/memory/umemo3.h"
 #include "shell/programmtabelle.h"
 
 void registriereGedaechtnis(Programmtabelle& tabelle)
 {
-    (void)tabelle;  // no exercise of these menus is built yet
+    for (const Merkart& art : Tmemo3::mitglieder())
+        tabelle.setze(art.programm, einmalig([&art] { return new Tmemo3(art); }));
 }
