@@ -2,11 +2,11 @@
 
 #include "common/zufall.h"
 #include "common/zustand.h"
+#include "exercises/shared/fensterteile.h"
 #include "platform/anwendung.h"
 #include "platform/dialoge.h"
 #include "platform/farben.h"
 #include "platform/leinwand.h"
-#include "platform/schriften.h"
 #include "platform/tasten.h"
 
 #include <QMouseEvent>
@@ -34,11 +34,9 @@ Tmemo3::Tmemo3(const Merkart& art) : m_art(art)
     setWindowTitle(art.titel);
     setzeNurSystemmenue();
     setzeFarbe(farbe::buttonFace());
-    setFont(schrift::font(QStringLiteral("Arial"), 13));
     setzeKeyPreview(true);
 
-    Start = new QPushButton(QStringLiteral("Start"), this);
-    Start->setObjectName(QStringLiteral("Start"));
+    Start = teile::knopf(this, QStringLiteral("Start"), QStringLiteral("Start"));
     Start->setGeometry(0, 56, 209, 57);
     connect(Start, &QPushButton::clicked, this, [this] { schuetze([this] { StartClick(); }); });
     setzeMaximiert(true);
