@@ -1,6 +1,9 @@
 // Content files read by the exercises in exercises/logic/.
 #include "content/inhalte.h"
 
+#include <QRegularExpression>
+#include <QSet>
+
 namespace {
 
 // Robbi's levels: 14 rows of 14 cells each, the board's letters and "." for floor.
@@ -28,9 +31,137 @@ QString robbiRegel(const QStringList& felder)
 
 }
 
+// The logic text exercises: every field within what the window shows uncut,
+// and the answer digit within the member's keys.
+namespace logiktexte {
+
+constexpr int kFeld = 20;
+
+QString ziffer(const QString& text, int bis)
+{
+    bool ok = false;
+    const int z = text.toInt(&ok);
+    if (!ok || text.size() != 1 || z < 1 || z > bis)
+        return QStringLiteral("Lösung \"%1\" ist keine Ziffer von 1 bis %2").arg(text).arg(bis);
+    return {};
+}
+
+// Options or words: filled, within kFeld, no comma (the record's separator), all distinct.
+QString optionen(const QStringList& o)
+{
+    QSet<QString> gesehen;
+    for (const QString& t : o) {
+        if (t.trimmed().isEmpty() || t != t.trimmed())
+            return QStringLiteral("leere Option oder Leerzeichen am Rand");
+        if (t.size() > kFeld)
+            return QStringLiteral("\"%1\" länger als %2 Zeichen").arg(t).arg(kFeld);
+        if (t.contains(QLatin1Char(',')))
+            return QStringLiteral("Komma in \"%1\"").arg(t);
+        if (gesehen.contains(t.toLower()))
+            return QStringLiteral("\"%1\" doppelt").arg(t);
+        gesehen.insert(t.toLower());
+    }
+    return {};
+}
+
+// "logikwin.dat": whole numbers separated by blanks, the next one 0..99.
+QString reiheRegel(const QStringList& f)
+{
+    static const QRegularExpression form(QStringLiteral("^[0-9]+( +[0-9]+)+$"));
+    if (!form.match(f[0]).hasMatch())
+        return QStringLiteral("Reihe aus Zahlen mit Leerzeichen dazwischen verlangt");
+    bool ok = false;
+    const int n = f[1].toInt(&ok);
+    if (!ok || n < 0 || n > 99 || f[1] != QString::number(n))
+        return QStringLiteral("Lösung \"%1\" liegt nicht zwischen 0 und 99").arg(f[1]);
+    return {};
+}
+
+QString reiheSatz(const QStringList& f) { return f[0] + QStringLiteral("   ") + f[1].rightJustified(2); }
+
+// "azubwin.dat": the task text, then five options and the digit.
+QString aZuBRegel(const QStringList& f)
+{
+    if (f[0].trimmed().isEmpty())
+        return QStringLiteral("leere Aufgabe");
+    if (const QString o = optionen(f.mid(1, 5)); !o.isEmpty())
+        return o;
+    return ziffer(f[6], 5);
+}
+
+QStringList aZuBSaetze(const QStringList& f) { return {f[0], f.mid(1, 5).join(QLatin1Char(',')) + QLatin1Char(',') + f[6]}; }
+
+// "waspawin.dat": five words, the hint, the digit; the hint does not give the odd word away.
+QString wasPasstRegel(const QStringList& f)
+{
+    if (const QString o = optionen(f.mid(0, 6)); !o.isEmpty())
+        return o;
+    if (const QString z = ziffer(f[6], 5); !z.isEmpty())
+        return z;
+    if (f[5].contains(f[f[6].toInt() - 1], Qt::CaseInsensitive))
+        return QStringLiteral("Hinweis enthält das Wort, das nicht passt");
+    return {};
+}
+
+QString wasPasstSatz(const QStringList& f) { return f.join(QLatin1Char(',')); }
+
+// "splogwin.dat": the question in 100 characters, the options text in 29, the digit last.
+QString optionstext(const QStringList& f) { return QStringLiteral("1) %1   2) %2").arg(f[1], f[2]); }
+
+QString sprachlogikRegel(const QStringList& f)
+{
+    if (f[0].trimmed().isEmpty() || f[0].size() > 100)
+        return QStringLiteral("Frage leer oder länger als 100 Zeichen");
+    if (const QString o = optionen(f.mid(1, 2)); !o.isEmpty())
+        return o;
+    if (optionstext(f).size() > 29)
+        return QStringLiteral("Optionen zusammen länger als 29 Zeichen");
+    return ziffer(f[3], 2);
+}
+
+QString sprachlogikSatz(const QStringList& f) { return f[0].leftJustified(100) + optionstext(f).leftJustified(29) + f[3]; }
+
+// "jwochwin.dat": the question, a blank, the weekday's digit.
+QString wochentagRegel(const QStringList& f)
+{
+    if (f[0].trimmed().isEmpty() || f[0].endsWith(QLatin1Char(' ')))
+        return QStringLiteral("Frage leer oder mit Leerzeichen am Ende");
+    return ziffer(f[1], 7);
+}
+
+QString wochentagSatz(const QStringList& f) { return f[0] + QLatin1Char(' ') + f[1]; }
+
+std::vector<Inhaltsart> arten()
+{
+    auto sp = [](const char* n, int b) { return Spalte{QString::fromLatin1(n), b}; };
+    Inhaltsart reihe{QStringLiteral("logikwin.dat"), 40, 27, {sp("reihe", 35), sp("loesung", 0)}, reiheRegel};
+    reihe.satzbau = reiheSatz;
+    Inhaltsart azub{QStringLiteral("azubwin.dat"), 80, 64,
+                    {sp("aufgabe", 80), sp("o1", 20), sp("o2", 20), sp("o3", 20), sp("o4", 20), sp("o5", 20),
+                     sp("richtig", 0)},
+                    aZuBRegel};
+    azub.satzgruppe = aZuBSaetze;
+    Inhaltsart waspa{QStringLiteral("waspawin.dat"), 100, 30,
+                     {sp("w1", 20), sp("w2", 20), sp("w3", 20), sp("w4", 20), sp("w5", 20), sp("hinweis", 20),
+                      sp("richtig", 0)},
+                     wasPasstRegel};
+    waspa.satzbau = wasPasstSatz;
+    Inhaltsart splog{QStringLiteral("splogwin.dat"), 130, 80,
+                     {sp("frage", 100), sp("o1", 20), sp("o2", 20), sp("richtig", 0)}, sprachlogikRegel};
+    splog.satzbau = sprachlogikSatz;
+    Inhaltsart woche{QStringLiteral("jwochwin.dat"), 100, 18, {sp("frage", 98), sp("tag", 0)}, wochentagRegel};
+    woche.satzbau = wochentagSatz;
+    return {reihe, azub, waspa, splog, woche};
+}
+
+}
+
 std::vector<Inhaltsart> artenLogik()
 {
     Inhaltsart robbi{QStringLiteral("basrobbi.dat"), 200, 50, {{QStringLiteral("brett"), 0}}, robbiRegel};
     robbi.zeilenJeSatz = 14;
-    return {robbi};
+    std::vector<Inhaltsart> alle{robbi};
+    for (Inhaltsart& art : logiktexte::arten())
+        alle.push_back(art);
+    return alle;
 }

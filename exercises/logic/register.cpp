@@ -1,5 +1,6 @@
 #include "exercises/logic/register.h"
 
+#include "exercises/logic/tlog01.h"
 #include "exercises/logic/uspielro.h"
 #include "exercises/logic/uspielro1.h"
 #include "shell/programmtabelle.h"
@@ -14,4 +15,8 @@ void registriereLogik(Programmtabelle& tabelle)
             return brett->geladen();
         });
     }));
+
+    // the logic text exercises
+    for (const Logikart& art : Tlog01::mitglieder())
+        tabelle.setze(art.programm, einmalig([&art] { return new Tlog01(art); }));
 }
