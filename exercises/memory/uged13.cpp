@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <algorithm>
 
@@ -117,13 +118,43 @@ void Tged13::schreibe(QPoint z)
     c.pinselKlar = false;
 }
 
+// A letter in white on a clear ground. Text this large is drawn as outlines,
+// not from the glyph cache, so each letter is drawn once per font height.
+const QImage& Tged13::glyphe(QChar z, const QFont& schrift)
+{
+    if (m_glyphenHoehe != schrift.pixelSize()) {
+        m_glyphen.clear();
+        m_glyphenHoehe = schrift.pixelSize();
+    }
+    QImage& g = m_glyphen[z];
+    if (g.isNull()) {
+        const QFontMetrics fm(schrift);
+        // room for ink that overhangs the advance
+        const int rand = fm.height() / 4;
+        g = QImage(fm.horizontalAdvance(z) + 2 * rand, fm.height(), QImage::Format_ARGB32_Premultiplied);
+        g.fill(Qt::transparent);
+        QPainter p(&g);
+        p.setFont(schrift);
+        p.setPen(farbe::weiss);
+        p.drawText(rand, fm.ascent(), QString(z));
+        g.setOffset(QPoint(rand, 0));
+    }
+    return g;
+}
+
 void Tged13::verdeckt()
 {
     Leinwand& c = pb->canvas();
     c.schrift = schrift::font(QStringLiteral("Courier New"), m_raster.ch() * 2 / 3);
-    c.schriftFarbe = farbe::weiss;
-    for (int i = 0; i < kZellen; ++i)
-        schreibe(zelle(i));
+    if (QImage* bild = c.bild(); bild && !bild->isNull()) {
+        QPainter p(bild);
+        const int hoehe = m_raster.ch() * 2 / 3;
+        for (int i = 0; i < kZellen; ++i) {
+            const QRect r = zellrechteck(zelle(i));
+            const QImage& g = glyphe(m_buchstaben[i], c.schrift);
+            p.drawImage(r.left() + m_raster.cw() / 3 - g.offset().x(), (m_raster.ch() - hoehe) / 2 + r.top(), g);
+        }
+    }
     c.schriftFarbe = farbe::schwarz;
     pb->update();
     eingabe->show();

@@ -6,6 +6,9 @@
 #include "exercises/memory/rastermuster.h"
 #include "exercises/shared/wortliste.h"
 
+#include <QHash>
+#include <QImage>
+
 class QKeyEvent;
 class QLineEdit;
 
@@ -47,9 +50,12 @@ private:
     void eingabeKeyUp(QKeyEvent* e);
     void urteile();
     void schreibe(QPoint z);
+    const QImage& glyphe(QChar z, const QFont& schrift);
 
     QString m_wort;
     std::array<QChar, rastermuster::kZellen> m_buchstaben{};
     int m_serie = 0;
     bool m_offen = false;  // the answer may be judged
+    QHash<QChar, QImage> m_glyphen;
+    int m_glyphenHoehe = 0;
 };

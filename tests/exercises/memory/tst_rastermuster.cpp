@@ -256,6 +256,13 @@ private slots:
         for (int c = 0; c < 5; ++c)
             reihe += f->buchstabe(QPoint(c, 0));
         QCOMPARE(reihe, buchstaben);
+        // the letter drawn white in its cell
+        int weiss = 0;
+        const QRect zelle = f->innen(QPoint(0, 0));
+        for (int y = zelle.top(); y <= zelle.bottom(); ++y)
+            for (int x = zelle.left(); x <= zelle.right(); ++x)
+                weiss += f->pb->bild().pixelColor(x, y) == farbe::weiss;
+        QVERIFY2(weiss > 200, qPrintable(QString::number(weiss)));
         QVERIFY(f->eingabe->hasFocus());
         tippeText(f->eingabe, getippt);
         QCOMPARE(f->eingabe->text(), feld);
