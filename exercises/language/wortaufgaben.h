@@ -1,6 +1,6 @@
 #pragma once
 // The typed word tasks apart from the window: building a task from a record,
-// the character filters of the answer field, the judging, the scrambling of
+// the judging, the scrambling of
 // "Anagramme" and the gap filling of "Ergänzen".
 #include <QString>
 #include <QStringList>
@@ -35,18 +35,6 @@ Wortaufgabe anagrammaufgabe(const QString& satz);     // "Anagramme", from "buch
 Wortaufgabe ergaenzaufgabe(const QString& satz);      // "Ergänzen", from "bucherg.dat"
 Wortaufgabe auswahlaufgabe(const QString& satz);      // "Auswahl", from "wahlwin.dat"
 Wortaufgabe hoehlenaufgabe(const QString& kategorie, const QString& eintrag);  // "Worthöhle"
-
-// What the answer field makes of a typed character; nothing when it is dropped.
-enum class Zeichenfilter {
-    Grossbuchstaben,  // "A".."Z", "[", "a".."z" made upper case
-    WieGetippt,       // "A".."Z", "[", "a".."z" as typed
-    MitUmlauten,      // as Grossbuchstaben, and "Ä", "Ö", "Ü", "ä", "ö", "ü" made upper case
-    EinsOderZwei,     // "1", "2"
-};
-std::optional<QChar> filtere(Zeichenfilter filter, QChar c);
-// A text put into the field some other way (pasted, dropped): each character
-// as if typed, the dropped ones left out.
-QString filtere(Zeichenfilter filter, const QString& text);
 
 // The word being filled gap by gap in "Ergänzen".
 class Lueckenwort {

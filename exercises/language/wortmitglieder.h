@@ -2,6 +2,7 @@
 // The seven typed word exercises: one window (Twor02) and this table of what
 // its members do differently.
 #include "exercises/language/wortaufgaben.h"
+#include "exercises/shared/buchstabenfilter.h"
 
 #include <QColor>
 #include <QString>

@@ -1,6 +1,8 @@
 #include "exercises/memory/register.h"
 
+#include "exercises/memory/uged01.h"
 #include "exercises/memory/uged11.h"
+#include "exercises/memory/uged13.h"
 #include "exercises/memory/uson04.h"
 #include "exercises/memory/uson05.h"
 #include "exercises/memory/umemo3.h"
@@ -17,4 +19,7 @@ void registriereGedaechtnis(Programmtabelle& tabelle)
         tabelle.setze(art.programm, einmalig([&art] { return new Tson05(art); }));
     for (const Merkart& art : Tmemo3::mitglieder())
         tabelle.setze(art.programm, einmalig([&art] { return new Tmemo3(art); }));
+    // the grid pattern memory: "Repro", "Wortmuster"
+    tabelle.setze(Tged01::kProgramm, einmalig([] { return new Tged01; }));
+    tabelle.setze(Tged13::kProgramm, einmalig([] { return new Tged13; }));
 }

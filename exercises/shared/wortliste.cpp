@@ -46,8 +46,7 @@ std::vector<TBegriff> ziehe(const std::vector<TBegriff>& liste, int anzahl, cons
     std::vector<TBegriff> gezogen;
     while (static_cast<int>(gezogen.size()) < anzahl) {
         if (kandidaten.empty())
-            throw VelmoraFehler(QStringLiteral("Die Wortliste \"%1\" enthält zu wenige passende Wörter für diese Übung.")
-                                    .arg(kDatei));
+            throw VelmoraFehler(zuWenigeWoerter());
         const int k = zufall::R(static_cast<int>(kandidaten.size())) - 1;
         const TBegriff wort = liste[kandidaten[k]];
         gezogen.push_back(wort);
@@ -55,6 +54,11 @@ std::vector<TBegriff> ziehe(const std::vector<TBegriff>& liste, int anzahl, cons
             std::erase_if(kandidaten, [&](int i) { return liste[i] == wort; });
     }
     return gezogen;
+}
+
+QString zuWenigeWoerter()
+{
+    return QStringLiteral("Die Wortliste \"%1\" enthält zu wenige passende Wörter für diese Übung.").arg(kDatei);
 }
 
 std::vector<TBegriff> zufallNachLaenge(int anzahl, const Laengenfilter& passt, bool verschieden)

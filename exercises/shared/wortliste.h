@@ -35,4 +35,6 @@ std::vector<TBegriff> zufallNachLaenge(int anzahl, const Laengenfilter& passt, b
 // The same draw from a list already read.
 std::vector<TBegriff> ziehe(const std::vector<TBegriff>& liste, int anzahl, const Laengenfilter& passt,
                             bool verschieden = true);
+// The message of a list with too few fitting words.
+QString zuWenigeWoerter();
 }

@@ -5,6 +5,7 @@
 #include "exercises/language/ordnung.h"
 #include "exercises/language/udeu01.h"
 #include "exercises/language/wortaufgaben.h"
+#include "exercises/shared/buchstabenfilter.h"
 #include "platform/anwendung.h"
 
 #include <QTest>
