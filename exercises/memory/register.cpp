@@ -3,6 +3,7 @@
 #include "exercises/memory/uged11.h"
 #include "exercises/memory/uson04.h"
 #include "exercises/memory/uson05.h"
+#include "exercises/memory/uwahr09.h"
 #include "shell/programmtabelle.h"
 
 void registriereGedaechtnis(Programmtabelle& tabelle)
@@ -14,4 +15,7 @@ void registriereGedaechtnis(Programmtabelle& tabelle)
     tabelle.setze(Tson04::kProgramm, einmalig([] { return new Tson04; }));
     for (const Rundenart& art : Tson05::mitglieder())
         tabelle.setze(art.programm, einmalig([&art] { return new Tson05(art); }));
+    // the letter lines: "Alphakett", "Musterband"
+    for (const Zeilenart& art : Twahr09::mitglieder())
+        tabelle.setze(art.programm, einmalig([&art] { return new Twahr09(art); }));
 }
