@@ -6,6 +6,7 @@
 #include "exercises/memory/uson04.h"
 #include "exercises/memory/uson05.h"
 #include "exercises/memory/umemo3.h"
+#include "exercises/memory/uwahr09.h"
 #include "shell/programmtabelle.h"
 
 void registriereGedaechtnis(Programmtabelle& tabelle)
@@ -22,4 +23,7 @@ void registriereGedaechtnis(Programmtabelle& tabelle)
     // the grid pattern memory: "Repro", "Wortmuster"
     tabelle.setze(Tged01::kProgramm, einmalig([] { return new Tged01; }));
     tabelle.setze(Tged13::kProgramm, einmalig([] { return new Tged13; }));
+    // the letter lines: "Alphakett", "Musterband"
+    for (const Zeilenart& art : Twahr09::mitglieder())
+        tabelle.setze(art.programm, einmalig([&art] { return new Twahr09(art); }));
 }
