@@ -2,6 +2,7 @@
 
 #include "exercises/logic/uspielro.h"
 #include "exercises/logic/uspielro1.h"
+#include "exercises/logic/uspielra.h"
 #include "shell/programmtabelle.h"
 
 void registriereLogik(Programmtabelle& tabelle)
@@ -10,6 +11,15 @@ void registriereLogik(Programmtabelle& tabelle)
     tabelle.setze(107, einmalig([] {
         auto* brett = new Tspielro;
         return new Tspielro1(Tspielro1::mitglied(107), [brett] {
+            fensterZeigen(*brett);
+            return brett->geladen();
+        });
+    }));
+
+    // Rangieren: the chooser's row with the rules and its own board
+    tabelle.setze(119, einmalig([] {
+        auto* brett = new Tspielra;
+        return new Tspielro1(Tspielro1::mitglied(119), [brett] {
             fensterZeigen(*brett);
             return brett->geladen();
         });
