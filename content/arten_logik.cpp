@@ -29,6 +29,28 @@ QString robbiRegel(const QStringList& felder)
     return {};
 }
 
+// Rangieren's levels: 10 rows of 10 cells each.
+constexpr int kRangierZellen = 100;
+const QString kRangierZeichen = QStringLiteral(".Rwbkhzmorulpasiq");
+
+QString rangierRegel(const QStringList& felder)
+{
+    const QString& brett = felder.at(0);
+    if (brett.size() != kRangierZellen)
+        return QStringLiteral("%1 Zellen statt %2").arg(brett.size()).arg(kRangierZellen);
+    for (int i = 0; i < brett.size(); ++i)
+        if (!kRangierZeichen.contains(brett.at(i)))
+            return QStringLiteral("unbekanntes Zeichen \"%1\" in Zeile %2").arg(brett.at(i)).arg(i / 10 + 1);
+    if (brett.count(QLatin1Char('R')) != 1)
+        return QStringLiteral("genau ein \"R\" verlangt");
+    // the drop fields wipe out the one barrier
+    if (brett.contains(QLatin1Char('a')) && brett.count(QLatin1Char('s')) != 1)
+        return QStringLiteral("genau ein \"s\" verlangt, wo es Ablagefelder gibt");
+    if (!brett.contains(QLatin1Char('z')) && !brett.contains(QLatin1Char('b')))
+        return QStringLiteral("weder Ziel noch Ball");
+    return {};
+}
+
 }
 
 // The logic text exercises: every field within what the window shows uncut,
@@ -160,7 +182,9 @@ std::vector<Inhaltsart> artenLogik()
 {
     Inhaltsart robbi{QStringLiteral("basrobbi.dat"), 200, 50, {{QStringLiteral("brett"), 0}}, robbiRegel};
     robbi.zeilenJeSatz = 14;
-    std::vector<Inhaltsart> alle{robbi};
+    Inhaltsart rangieren{QStringLiteral("rangieau.dat"), 104, 50, {{QStringLiteral("brett"), 0}}, rangierRegel};
+    rangieren.zeilenJeSatz = 10;
+    std::vector<Inhaltsart> alle{robbi, rangieren};
     for (Inhaltsart& art : logiktexte::arten())
         alle.push_back(art);
     return alle;

@@ -3,19 +3,30 @@
 #include "exercises/logic/tlog01.h"
 #include "exercises/logic/uspielro.h"
 #include "exercises/logic/uspielro1.h"
+#include "exercises/logic/uspielra.h"
 #include "shell/programmtabelle.h"
 
-void registriereLogik(Programmtabelle& tabelle)
+namespace {
+
+// A level puzzle: the chooser of its row and its board, both kept for the run.
+template <class Brett>
+void levelspiel(Programmtabelle& tabelle, int programm)
 {
-    // Robbi: the chooser and its board, both kept for the run
-    tabelle.setze(107, einmalig([] {
-        auto* brett = new Tspielro;
-        return new Tspielro1(Tspielro1::mitglied(107), [brett] {
+    tabelle.setze(programm, einmalig([programm] {
+        auto* brett = new Brett;
+        return new Tspielro1(Tspielro1::mitglied(programm), [brett] {
             fensterZeigen(*brett);
             return brett->geladen();
         });
     }));
+}
 
+}
+
+void registriereLogik(Programmtabelle& tabelle)
+{
+    levelspiel<Tspielro>(tabelle, 107);
+    levelspiel<Tspielra>(tabelle, 119);
     // the logic text exercises
     for (const Logikart& art : Tlog01::mitglieder())
         tabelle.setze(art.programm, einmalig([&art] { return new Tlog01(art); }));
