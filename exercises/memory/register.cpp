@@ -3,6 +3,8 @@
 #include "exercises/memory/uged11.h"
 #include "exercises/memory/uson04.h"
 #include "exercises/memory/uson05.h"
+#include "exercises/memory/uwahr01.h"
+#include "exercises/memory/uwahr03.h"
 #include "shell/programmtabelle.h"
 
 void registriereGedaechtnis(Programmtabelle& tabelle)
@@ -14,4 +16,8 @@ void registriereGedaechtnis(Programmtabelle& tabelle)
     tabelle.setze(Tson04::kProgramm, einmalig([] { return new Tson04; }));
     for (const Rundenart& art : Tson05::mitglieder())
         tabelle.setze(art.programm, einmalig([&art] { return new Tson05(art); }));
+    // "FARFO I", "FARFO II" and "Alphamix"
+    for (const Farfoart& art : Twahr01::mitglieder())
+        tabelle.setze(art.programm, einmalig([&art] { return new Twahr01(art); }));
+    tabelle.setze(Twahr03::kProgramm, einmalig([] { return new Twahr03; }));
 }
