@@ -210,6 +210,270 @@ private slots:
         feld.setze(4, 8, 3);
         QCOMPARE(feld.gleichDemMuster(block), richtig);
     }
+
+    void farfoFenster_data()
+    {
+        QTest::addColumn<int>("n");
+        QTest::addColumn<QString>("fehler");
+        QTest::newRow("FARFO I") << 109 << "Fehler !";
+        QTest::newRow("FARFO II") << 116 << "Fehler!";
+    }
+    // Shown, the first task is on at once; the cursor wraps 1 to 8 and starts on
+    // (2, 2) in every task; a wrong block shows the sample's place in red before
+    // its box and costs nothing; a right one gives 50 and 3 more items. The real
+    // boxes are closed by Enter: that Enter neither answers again nor, by the
+    // window's activation, starts the run afresh.
+    void farfoFenster()
+    {
+        QFETCH(int, n);
+        QFETCH(QString, fehler);
+        Twahr01 f(farfo(n));
+        zeigeMit(f);
+        QCOMPARE(f.s(), 8);  // (1080 x 42 div 40) div 140
+        QCOMPARE(f.ima->size(), QSize(1120, 800));
+        QCOMPARE(f.Label1->text(), QStringLiteral("1 / 20"));
+        QCOMPARE(f.cursor(), QPoint(2, 2));
+        QCOMPARE(f.punkte(), 0.0f);
+        for (Qt::Key k : {Qt::Key_Left, Qt::Key_Left, Qt::Key_Up})
+            taste(&f, k);
+        QCOMPARE(f.cursor(), QPoint(8, 1));
+        taste(&f, Qt::Key_Right);
+        taste(&f, Qt::Key_Up);
+        QCOMPARE(f.cursor(), QPoint(1, 8));
+
+        const QPoint u = f.feld().ursprung();
+        QStringList boxen;
+        QColor amUrsprung;
+        ModalWaechter falsch([&](QWidget* m) {
+            boxen << static_cast<QMessageBox*>(m)->text();
+            amUrsprung = f.ima->bild().pixelColor((u.x() - 1) * 80 + 8 + 2, (u.y() - 1) * 80 + 40);
+            QTest::keyClick(m, Qt::Key_Return);
+        });
+        gehZu(f, falscherBlock(f));
+        taste(&f, Qt::Key_Return);
+        QCOMPARE(boxen, QStringList{fehler});
+        QCOMPARE(amUrsprung, farbe::rot);
+        QCOMPARE(f.aufgabe(), 2);
+        QCOMPARE(f.richtige(), 0);
+        QCOMPARE(f.punkte(), 0.0f);
+        QCOMPARE(f.cursor(), QPoint(2, 2));
+        QCOMPARE(f.Label1->text(), QStringLiteral("2 / 20"));
+        QCOMPARE(gegenstaende(f.feld()), 10);
+
+        ModalWaechter richtig([&](QWidget* m) {
+            boxen << static_cast<QMessageBox*>(m)->text();
+            QTest::keyClick(m, Qt::Key_Return);
+        });
+        gehZu(f, f.feld().ursprung());
+        taste(&f, Qt::Key_Return);
+        QCOMPARE(boxen, (QStringList{fehler, QStringLiteral("RICHTIG !")}));
+        QCOMPARE(f.aufgabe(), 3);
+        QCOMPARE(f.richtige(), 1);
+        QCOMPARE(f.punkte(), 50.0f);
+        QCOMPARE(gegenstaende(f.feld()), 13);
+        QVERIFY(f.laeuft());
+        taste(&f, Qt::Key_Escape);
+        QVERIFY(!f.isVisible());
+        QVERIFY(!f.laeuft());
+    }
+
+    void farfoLauf_data()
+    {
+        QTest::addColumn<int>("n");
+        QTest::addColumn<int>("richtigAb");  // tasks from this one on are answered right
+        QTest::addColumn<QString>("ergebnis");
+        QTest::addColumn<QString>("meldung");
+        // 50 per right block, minus 30.25 s
+        QTest::newRow("FARFO I, all right") << 109 << 1 << "07.03.2026   969,75" << "Sie haben 969 Punkte erreicht!";
+        QTest::newRow("FARFO II, the last ten right") << 116 << 11 << "07.03.2026   469,75" << "Sie haben 469 Punkte erreicht!";
+    }
+    // From the menu through the rules window to the stored result, which is
+    // there before the message window opens; 10 + 3k items in each task.
+    void farfoLauf()
+    {
+        QFETCH(int, n);
+        QFETCH(int, richtigAb);
+        QFETCH(QString, ergebnis);
+        QFETCH(QString, meldung);
+        dialog::Skript skript;
+        registriereGedaechtnis(Programmtabelle::global());
+        QStringList gezeigt, anzahlen;
+        QString beimMeldefenster;
+        Form::setzeModalErsatz([&](Form* fenster) {
+            gezeigt << fenster->objectName() + QLatin1Char('|') + fenster->windowTitle();
+            if (fenster->objectName() == QLatin1String("Form3"))
+                beimMeldefenster = letztesErgebnis(n, 7);
+            auto* f = qobject_cast<Twahr01*>(fenster);
+            if (!f)
+                return 0;
+            f->resize(1920, 1080);
+            f->show();
+            g_uhr.mono += 30.25;
+            for (int a = 1; f->isVisible(); ++a) {
+                anzahlen << QString::number(gegenstaende(f->feld()));
+                gehZu(*f, a >= richtigAb ? f->feld().ursprung() : falscherBlock(*f));
+                taste(f, Qt::Key_Return);
+            }
+            return 0;
+        });
+        QVERIFY(aufruf(n, n == 109 ? Menueart::Knopfmenue : Menueart::Windowsmenue));
+        QCOMPARE(gezeigt.size(), 3);
+        QCOMPARE(gezeigt[0].section(QLatin1Char('|'), 0, 0), QStringLiteral("regel"));
+        QCOMPARE(gezeigt[1], farfo(n).klasse + QLatin1Char('|') + farfo(n).titel);
+        QCOMPARE(gezeigt[2].section(QLatin1Char('|'), 0, 0), QStringLiteral("Form3"));
+        QCOMPARE(anzahlen.size(), 20);
+        QCOMPARE(anzahlen.first(), QStringLiteral("10"));
+        QCOMPARE(anzahlen.last(), QString::number(10 + 3 * (20 - richtigAb)));
+        QCOMPARE(skript.texte.count(QStringLiteral("RICHTIG !")), 21 - richtigAb);
+        QCOMPARE(beimMeldefenster, ergebnis);
+        QCOMPARE(::meldung, meldung);
+        QCOMPARE(letztesErgebnis(n, 7), ergebnis);
+    }
+
+    void alphamixWahl_data()
+    {
+        QTest::addColumn<QString>("zellen");  // row-by-row cell numbers chosen
+        QTest::addColumn<float>("punkte");
+        QTest::addColumn<QString>("folge");
+        // grid: A to Z row by row, cells 26 to 31 empty
+        QTest::newRow("A, B") << "0 1" << 160.0f << "AB";
+        QTest::newRow("an empty cell") << "31" << 70.0f << "";
+        QTest::newRow("a later letter") << "0 2" << 100.0f << "A";
+        QTest::newRow("a letter found already") << "0 0" << 100.0f << "A";
+        QTest::newRow("outside the grid") << "0 32" << 100.0f << "A";
+        QTest::newRow("all in order") << "0 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 21 22 23 24 25"
+                                      << 880.0f << "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+    }
+    void alphamixWahl()
+    {
+        QFETCH(QString, zellen);
+        QFETCH(float, punkte);
+        QFETCH(QString, folge);
+        Alphamix a;
+        a.setze(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ......"));
+        for (const QString& z : zellen.split(QLatin1Char(' ')))
+            a.waehle({z.toInt() % 8, z.toInt() / 8});
+        QCOMPARE(a.punkte(), punkte);
+        QCOMPARE(a.folge(), folge);
+        QCOMPARE(a.fertig(), folge.size() == 26);
+    }
+
+    void alphamixTreffer_data()
+    {
+        QTest::addColumn<QSize>("fenster");
+        QTest::addColumn<QSize>("zelle");  // cw x ch
+        QTest::addColumn<QPoint>("punkt");
+        QTest::addColumn<float>("punkte");  // after the press: A is cell (0, 0)
+        const QSize klein(1400, 1003), gross(1920, 1080);
+        // pb 1080 x 540
+        QTest::newRow("A") << gross << QSize(135, 135) << QPoint(1, 1) << 130.0f;
+        QTest::newRow("left border") << gross << QSize(135, 135) << QPoint(0, 50) << 100.0f;
+        QTest::newRow("a line") << gross << QSize(135, 135) << QPoint(135, 50) << 100.0f;
+        QTest::newRow("B is wrong first") << gross << QSize(135, 135) << QPoint(136, 134) << 70.0f;
+        QTest::newRow("last cell, empty") << gross << QSize(135, 135) << QPoint(1079, 539) << 70.0f;
+        // pb 1002 x 501: a strip right of and below the cells
+        QTest::newRow("bottom line") << klein << QSize(125, 125) << QPoint(50, 500) << 100.0f;
+        QTest::newRow("strip right") << klein << QSize(125, 125) << QPoint(1001, 50) << 100.0f;
+        QTest::newRow("last line") << klein << QSize(125, 125) << QPoint(1000, 50) << 100.0f;
+    }
+    // Off the cells a press chooses nothing and costs nothing.
+    void alphamixTreffer()
+    {
+        QFETCH(QSize, fenster);
+        QFETCH(QSize, zelle);
+        QFETCH(QPoint, punkt);
+        QFETCH(float, punkte);
+        zufall::setzeFolge([] { return 0.0; });  // A to Z row by row
+        Twahr03 f;
+        zeigeMit(f, fenster);
+        QTest::mouseClick(f.start, Qt::LeftButton);
+        QCOMPARE(QSize(f.raster().cw(), f.raster().ch()), zelle);
+        QCOMPARE(f.pb->height(), fenster.height() / 2);
+        QTest::mouseClick(f.pb, Qt::LeftButton, {}, punkt);
+        QCOMPARE(f.spiel().punkte(), punkte);
+    }
+
+    // Closed in the middle of a run and shown again: only Start acts; Enter,
+    // the arrows and a press on the old grid do nothing, and nothing is stored.
+    void alphamixNachSchliessen()
+    {
+        zufall::setzeFolge([] { return 0.0; });
+        const QByteArray vorher = m_ordner->lies(QStringLiteral("xbaserg8.dat"));
+        Twahr03 f;
+        zeigeMit(f);
+        taste(&f, Qt::Key_Right);
+        taste(&f, Qt::Key_Return);  // before Start: nothing
+        QCOMPARE(f.cursor(), QPoint(0, 0));
+        QTest::mouseClick(f.start, Qt::LeftButton);
+        for (int i = 0; i < 25; ++i) {  // A to Y, row by row
+            while (f.cursor() != QPoint(i % 8, i / 8))
+                taste(&f, f.cursor().x() != i % 8 ? Qt::Key_Right : Qt::Key_Down);
+            taste(&f, Qt::Key_Return);
+        }
+        QCOMPARE(f.folge->text(), QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXY"));
+        taste(&f, Qt::Key_Escape);
+        QVERIFY(!f.isVisible());
+        f.show();
+        QVERIFY(f.start->isVisible());
+        QVERIFY(!f.pb->isVisible());
+        QCOMPARE(f.folge->text(), QString());
+        taste(&f, Qt::Key_Return);
+        taste(&f, Qt::Key_Left);
+        QCOMPARE(f.spiel().gefunden(), 25);
+        QCOMPARE(f.spiel().punkte(), 850.0f);
+        QVERIFY(f.isVisible());
+        QCOMPARE(m_ordner->lies(QStringLiteral("xbaserg8.dat")), vorher);
+        QVERIFY(::meldung.isEmpty());
+    }
+
+    void alphamixLauf_data()
+    {
+        QTest::addColumn<bool>("maus");  // Z chosen with the mouse, else with Enter
+        QTest::addColumn<QString>("meldung");
+        // 100 + 26 x 30 - 30 for an empty cell - 30 for A again - 12.25 s
+        QTest::newRow("Z with Enter: whole points") << false << "Sie haben 807 Punkte erreicht!";
+        QTest::newRow("Z with the mouse: five characters") << true << "Sie haben 807,7 Punkte erreicht!";
+    }
+    // From the menu to the stored result: the letters by cursor and Enter, the
+    // last one as the row says.
+    void alphamixLauf()
+    {
+        QFETCH(bool, maus);
+        QFETCH(QString, meldung);
+        registriereGedaechtnis(Programmtabelle::global());
+        QStringList gezeigt;
+        Form::setzeModalErsatz([&](Form* fenster) {
+            gezeigt << fenster->objectName() + QLatin1Char('|') + fenster->windowTitle();
+            auto* f = qobject_cast<Twahr03*>(fenster);
+            if (!f)
+                return 0;
+            f->resize(1920, 1080);
+            f->show();
+            QTest::mouseClick(f->start, Qt::LeftButton);
+            g_uhr.mono += 12.25;
+            QTest::mouseClick(f->pb, Qt::LeftButton, {}, f->raster().zelle(buchstabe(*f, 0)).center());
+            for (int v = 1; v <= 26; ++v) {
+                const QPoint z = buchstabe(*f, v);
+                if (v == 26 && maus) {
+                    QTest::mouseClick(f->pb, Qt::LeftButton, {}, f->raster().zelle(z).center());
+                    break;
+                }
+                while (f->cursor() != z)
+                    taste(f, f->cursor().x() != z.x() ? Qt::Key_Left : Qt::Key_Up);
+                taste(f, Qt::Key_Return);
+                if (v == 1)
+                    taste(f, Qt::Key_Return);
+            }
+            return 0;
+        });
+        QVERIFY(aufruf(111, maus ? Menueart::Windowsmenue : Menueart::Knopfmenue));
+        QCOMPARE(gezeigt.size(), 3);
+        QCOMPARE(gezeigt[0].section(QLatin1Char('|'), 0, 0), QStringLiteral("regel"));
+        QCOMPARE(gezeigt[1], QStringLiteral("Twahr03|Alphamix"));
+        QCOMPARE(gezeigt[2].section(QLatin1Char('|'), 0, 0), QStringLiteral("Form3"));
+        QCOMPARE(::meldung, meldung);
+        QCOMPARE(letztesErgebnis(111, 7), QStringLiteral("07.03.2026   807,75"));
+    }
 };
 
 int main(int argc, char** argv)
