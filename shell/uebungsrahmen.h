@@ -7,6 +7,12 @@
 
 class QWidget;
 
+// The order at the end of a run. Meldefenster: meldung, the message window, then
+// result and highscore entry. EintragZuerst: result and highscore entry, then
+// meldung and the message window. Meldebox: the text in a plain message box,
+// meldung left as it was, then result and highscore entry.
+enum class Endfolge { Meldefenster, EintragZuerst, Meldebox };
+
 class Uebungslauf {
 public:
     // Start of a run: aufgabenzahl, 100 points, the clock starts.
@@ -20,7 +26,8 @@ public:
 
     // Ends the run, at most once: meldung (the given text, or "Sie haben N Punkte
     // erreicht!"), the message window, result and highscore entry, the window closes.
-    void beende(QWidget* fenster, int programmnummer, float endpunkte, const QString& text = {});
+    void beende(QWidget* fenster, int programmnummer, float endpunkte, const QString& text = {},
+                Endfolge folge = Endfolge::Meldefenster);
     // Ends the run without recording anything (Esc, closing the window).
     void abbrechen() { m_laeuft = false; }
 
@@ -32,4 +39,5 @@ private:
 };
 
 // The end sequence on its own, for exercises that keep their own bookkeeping.
-void uebungsende(int programmnummer, float endpunkte, const QString& text);
+void uebungsende(int programmnummer, float endpunkte, const QString& text,
+                 Endfolge folge = Endfolge::Meldefenster);

@@ -7,6 +7,8 @@
 #include "exercises/memory/uson05.h"
 #include "exercises/memory/umemo3.h"
 #include "exercises/memory/uwahr09.h"
+#include "exercises/memory/uwahr01.h"
+#include "exercises/memory/uwahr03.h"
 #include "shell/programmtabelle.h"
 
 void registriereGedaechtnis(Programmtabelle& tabelle)
@@ -26,4 +28,8 @@ void registriereGedaechtnis(Programmtabelle& tabelle)
     // the letter lines: "Alphakett", "Musterband"
     for (const Zeilenart& art : Twahr09::mitglieder())
         tabelle.setze(art.programm, einmalig([&art] { return new Twahr09(art); }));
+    // "FARFO I", "FARFO II" and "Alphamix"
+    for (const Farfoart& art : Twahr01::mitglieder())
+        tabelle.setze(art.programm, einmalig([&art] { return new Twahr01(art); }));
+    tabelle.setze(Twahr03::kProgramm, einmalig([] { return new Twahr03; }));
 }
