@@ -3,6 +3,7 @@
 #include "common/punkte.h"
 #include "common/uhr.h"
 #include "common/zustand.h"
+#include "platform/dialoge.h"
 #include "shell/ergebnisse.h"
 #include "shell/highscore.h"
 #include "shell/umeldung.h"
@@ -27,6 +28,18 @@ void Uebungslauf::beende(QWidget* fenster, int programmnummer, float endpunkte, 
         return;
     m_laeuft = false;
     uebungsende(programmnummer, endpunkte, text);
+    if (fenster)
+        fenster->close();
+}
+
+void Uebungslauf::beendeMitMeldebox(QWidget* fenster, int programmnummer, float endpunkte, const QString& text)
+{
+    if (!m_laeuft)
+        return;
+    m_laeuft = false;
+    dialog::zeige(text);
+    ergein(nutzer, programmnummer, endpunkte);
+    highein(programmnummer, endpunkte);
     if (fenster)
         fenster->close();
 }

@@ -21,6 +21,9 @@ public:
     // Ends the run, at most once: meldung (the given text, or "Sie haben N Punkte
     // erreicht!"), the message window, result and highscore entry, the window closes.
     void beende(QWidget* fenster, int programmnummer, float endpunkte, const QString& text = {});
+    // The same end with text in a plain message box in place of the message
+    // window; meldung keeps its value.
+    void beendeMitMeldebox(QWidget* fenster, int programmnummer, float endpunkte, const QString& text);
     // Ends the run without recording anything (Esc, closing the window).
     void abbrechen() { m_laeuft = false; }
 

@@ -1,6 +1,7 @@
 #include "exercises/memory/register.h"
 
 #include "exercises/memory/uged11.h"
+#include "exercises/memory/urea03.h"
 #include "exercises/memory/uson04.h"
 #include "exercises/memory/uson05.h"
 #include "shell/programmtabelle.h"
@@ -14,4 +15,6 @@ void registriereGedaechtnis(Programmtabelle& tabelle)
     tabelle.setze(Tson04::kProgramm, einmalig([] { return new Tson04; }));
     for (const Rundenart& art : Tson05::mitglieder())
         tabelle.setze(art.programm, einmalig([&art] { return new Tson05(art); }));
+    // "Figuren legen"
+    tabelle.setze(Trea03::kProgramm, einmalig([] { return new Trea03; }));
 }
