@@ -78,6 +78,7 @@ Trea03::Trea03()
     for (int i = 0; i < 5; ++i) {
         *knoepfe[i] = teile::knopf(Panel1, QStringLiteral("Button%1").arg(i + 1), QString::fromUtf8(texte[i]));
         (*knoepfe[i])->setFont(schrift::font(QStringLiteral("Arial"), 11));
+        (*knoepfe[i])->setAutoDefault(false);  // the keys act through the key preview only
     }
     const auto nachKnopf = [this](auto aktion) {
         return [this, aktion] {
