@@ -3,6 +3,7 @@
 #include "exercises/memory/uged01.h"
 #include "exercises/memory/uged11.h"
 #include "exercises/memory/uged13.h"
+#include "exercises/memory/urea03.h"
 #include "exercises/memory/uson04.h"
 #include "exercises/memory/uson05.h"
 #include "exercises/memory/umemo3.h"
@@ -32,4 +33,6 @@ void registriereGedaechtnis(Programmtabelle& tabelle)
     for (const Farfoart& art : Twahr01::mitglieder())
         tabelle.setze(art.programm, einmalig([&art] { return new Twahr01(art); }));
     tabelle.setze(Twahr03::kProgramm, einmalig([] { return new Twahr03; }));
+    // "Figuren legen"
+    tabelle.setze(Trea03::kProgramm, einmalig([] { return new Trea03; }));
 }
