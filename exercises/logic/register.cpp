@@ -1,5 +1,7 @@
 #include "exercises/logic/register.h"
 
+#include "exercises/logic/ulog09.h"
+#include "exercises/logic/ulog10.h"
 #include "exercises/logic/uspielro.h"
 #include "exercises/logic/uspielro1.h"
 #include "shell/programmtabelle.h"
@@ -14,4 +16,10 @@ void registriereLogik(Programmtabelle& tabelle)
             return brett->geladen();
         });
     }));
+    // the ordering sheets: "Reihenfolge" of "Wörter II" and "Planen"
+    for (const Ordnungsart& art : Tlog09::mitglieder())
+        tabelle.setze(art.programm, einmalig([&art] { return new Tlog09(art); }));
+    // the guessing games
+    for (const Ratart& art : Tlog10::mitglieder())
+        tabelle.setze(art.programm, einmalig([&art] { return new Tlog10(art); }));
 }
