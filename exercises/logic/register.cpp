@@ -1,6 +1,8 @@
 #include "exercises/logic/register.h"
 
 #include "exercises/logic/tlog01.h"
+#include "exercises/logic/ulog09.h"
+#include "exercises/logic/ulog10.h"
 #include "exercises/logic/uspielro.h"
 #include "exercises/logic/uspielro1.h"
 #include "exercises/logic/uspielra.h"
@@ -30,4 +32,10 @@ void registriereLogik(Programmtabelle& tabelle)
     // the logic text exercises
     for (const Logikart& art : Tlog01::mitglieder())
         tabelle.setze(art.programm, einmalig([&art] { return new Tlog01(art); }));
+    // the ordering sheets: "Reihenfolge" of "Wörter II" and "Planen"
+    for (const Ordnungsart& art : Tlog09::mitglieder())
+        tabelle.setze(art.programm, einmalig([&art] { return new Tlog09(art); }));
+    // the guessing games
+    for (const Ratart& art : Tlog10::mitglieder())
+        tabelle.setze(art.programm, einmalig([&art] { return new Tlog10(art); }));
 }
