@@ -154,12 +154,11 @@ void Twahr04::waehle(QPoint zelle)
     if (!m_lauf.laeuft())
         return;
     const int code = m_spiel.gitter().wert(zelle);
-    if (!m_spiel.waehle(zelle) || !m_spiel.alleGefunden()) {
-        if (m_spiel.gitter().wert(zelle) != code)
-            gegenstand(zelle, code, Marke::Gesammelt);
+    if (!m_spiel.waehle(zelle))
         return;
-    }
     gegenstand(zelle, code, Marke::Gesammelt);
+    if (!m_spiel.alleGefunden())
+        return;
     weiter->show();
     weiter->setFocus();
     m_aktiv = false;
