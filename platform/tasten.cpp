@@ -10,6 +10,11 @@ int code(const QKeyEvent* e)
     if (e->modifiers() & Qt::KeypadModifier) {
         if (k >= Qt::Key_0 && k <= Qt::Key_9)
             return 96 + (k - Qt::Key_0);
+        // the pad's own codes, apart from the main keyboard's 187 and 189
+        if (k == Qt::Key_Plus)
+            return 107;
+        if (k == Qt::Key_Minus)
+            return 109;
     }
     if (k >= Qt::Key_0 && k <= Qt::Key_9)
         return 48 + (k - Qt::Key_0);

@@ -20,7 +20,7 @@ void Achterraster::anordnen(QSize aussen, int klientBreite, QWidget* start, QLab
         start->move((klientBreite - start->width()) / 2, start->y());
 }
 
-void Achterraster::leer()
+void Achterraster::leer(bool linien)
 {
     Leinwand& c = m_pb->canvas();
     const int w = kSpalten * m_raster.cw();
@@ -31,6 +31,10 @@ void Achterraster::leer()
     c.pinselFarbe = farbe::buttonFace();
     c.fuellen(0, 0, m_pb->width(), m_pb->height());  // what the last run left
     c.rechteck(0, 0, w, h);
+    if (!linien) {
+        m_pb->update();
+        return;
+    }
     // the lines end a pixel before their end point, as the window system draws them
     for (int i = 1; i <= kSpalten; ++i)
         c.linie(i * m_raster.cw(), 0, i * m_raster.cw(), h - 1);

@@ -8,7 +8,8 @@
 // - cells cw = pb width div 8 by ch = pb height div 4; units ux = width / 80,
 //   uy = height / 40 (floats), so a cell spans 10 units each way; the strict
 //   hit test and the wrapping cursor are those of Zellraster;
-// - leer: the button-face ground with its black outline, all grid lines;
+// - leer: the button-face ground with its black outline and all grid lines
+//   (Vergleiche: the outline only);
 // - rahmen: the cursor frame, from 1 to 9 tenths of a cell, 1-px pen;
 // - zeichen: one character in Courier New of height Trunc(2 ch / 3), at
 //   x = c cw + cw div 3, y = r ch + Trunc((ch - height) / 2), transparent.
@@ -35,7 +36,7 @@ public:
     const Zellraster& raster() const { return m_raster; }
     int schrifthoehe() const { return m_raster.ch() * 2 / 3; }
 
-    void leer();
+    void leer(bool linien = true);
     void rahmen(QPoint zelle, const QColor& stift);
     void zeichen(QPoint zelle, const QString& text, const QColor& farbe);
 

@@ -10,6 +10,8 @@
 #include "exercises/memory/uwahr09.h"
 #include "exercises/memory/uwahr01.h"
 #include "exercises/memory/uwahr03.h"
+#include "exercises/memory/uwahr04.h"
+#include "exercises/memory/uwahr07.h"
 #include "shell/programmtabelle.h"
 
 void registriereGedaechtnis(Programmtabelle& tabelle)
@@ -33,6 +35,10 @@ void registriereGedaechtnis(Programmtabelle& tabelle)
     for (const Farfoart& art : Twahr01::mitglieder())
         tabelle.setze(art.programm, einmalig([&art] { return new Twahr01(art); }));
     tabelle.setze(Twahr03::kProgramm, einmalig([] { return new Twahr03; }));
+    // "Sammeln I" to "Sammeln III" and "Vergleiche"
+    for (const Sammelart& art : Twahr04::mitglieder())
+        tabelle.setze(art.programm, einmalig([&art] { return new Twahr04(art); }));
+    tabelle.setze(Twahr07::kProgramm, einmalig([] { return new Twahr07; }));
     // "Figuren legen"
     tabelle.setze(Trea03::kProgramm, einmalig([] { return new Trea03; }));
 }
