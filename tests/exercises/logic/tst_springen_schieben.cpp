@@ -56,8 +56,8 @@ QString codes(const std::function<int(int, int)>& feld, const QString& wie)
 
 Qt::Key pfeilTaste(int r) { return std::array{Qt::Key_Up, Qt::Key_Right, Qt::Key_Down, Qt::Key_Left}[std::size_t(r - 1)]; }
 
-// Keys as letters: U R D L arrows, E Enter, S Space, X Esc, Z "zurück" focused
-// then Enter and Space, K<x><y> a click on cell (x, y), W a click in the
+// Keys as letters: U R D L arrows, E Enter, S Space, X Esc, Z and Y Enter and
+// Space with "zurück" focused, K<x><y> a click on cell (x, y), W a click in the
 // strip beyond row and column 10.
 void spiele(Levelbrett& f, const QString& tasten)
 {
@@ -76,6 +76,8 @@ void spiele(Levelbrett& f, const QString& tasten)
         else if (t == QLatin1Char('Z')) {
             f.button1->setFocus();
             QTest::keyClick(f.button1, Qt::Key_Return);
+        } else if (t == QLatin1Char('Y')) {
+            f.button1->setFocus();
             QTest::keyClick(f.button1, Qt::Key_Space);
         } else if (t == QLatin1Char('W')) {
             QTest::mouseClick(f.pb, Qt::LeftButton, {}, QPoint(10 * zelle + 1, 10 * zelle + 1));
@@ -124,21 +126,21 @@ void TestSpringenSchieben::springen_data()
     QTest::addColumn<QPoint>("cursor");
     QTest::addColumn<int>("steine");
     QTest::addColumn<bool>("gewaehlt");
-    QTest::newRow("Sprung nach rechts") << "/2231" << "C" "RR" "C" << "/3321" << QPoint(3, 3) << 1 << false;
+    QTest::newRow("Sprung nach rechts") << "//2231" << "C" "RR" "C" << "//3321" << QPoint(3, 3) << 1 << false;
     QTest::newRow("Sprung nach oben") << "3/2/2/" << "C" "UU" "C" << "2/3/3/" << QPoint(1, 1) << 1 << false;
-    QTest::newRow("wählen und zurücklegen") << "/223" << "CC" << "/223" << QPoint(1, 3) << 2 << false;
-    QTest::newRow("zweiter Stein bei Wahl") << "/22232" << "CRRRRC" << "/42232" << QPoint(5, 3) << 3 << true;
-    QTest::newRow("zweiter Stein, dann Sprung") << "/22232" << "CRC" "LC" "RRC" << "/33232" << QPoint(3, 3) << 2 << false;
-    QTest::newRow("über ein Loch") << "/233" << "CRRC" << "/433" << QPoint(3, 3) << 1 << true;
-    QTest::newRow("auf einen Stein") << "/222" << "CRRC" << "/422" << QPoint(3, 3) << 3 << true;
-    QTest::newRow("über tote Zelle") << "/2.3" << "CRRC" << "/4.3" << QPoint(3, 3) << 1 << true;
-    QTest::newRow("schräg") << "/23/323" << "CRDC" << "/43/323" << QPoint(2, 4) << 2 << true;
-    QTest::newRow("drei weit") << "/2223" << "CRRRC" << "/4223" << QPoint(4, 3) << 3 << true;
-    QTest::newRow("Loch wählen") << "/3" << "C" << "/3" << QPoint(1, 3) << 0 << false;
+    QTest::newRow("wählen und zurücklegen") << "//223" << "CC" << "//223" << QPoint(1, 3) << 2 << false;
+    QTest::newRow("zweiter Stein bei Wahl") << "//22232" << "CRRRRC" << "//42232" << QPoint(5, 3) << 4 << true;
+    QTest::newRow("zweiter Stein, dann Sprung") << "//223" << "CRCRC" << "//332" << QPoint(3, 3) << 1 << false;
+    QTest::newRow("über ein Loch") << "//233" << "CRRC" << "//433" << QPoint(3, 3) << 1 << true;
+    QTest::newRow("auf einen Stein") << "//222" << "CRRC" << "//422" << QPoint(3, 3) << 3 << true;
+    QTest::newRow("über tote Zelle") << "//2.3" << "CRRC" << "//4.3" << QPoint(3, 3) << 1 << true;
+    QTest::newRow("schräg") << "//23/323" << "CRDC" << "//43/323" << QPoint(2, 4) << 2 << true;
+    QTest::newRow("drei weit") << "//2223" << "CRRRC" << "//4223" << QPoint(4, 3) << 3 << true;
+    QTest::newRow("Loch wählen") << "//3" << "C" << "//3" << QPoint(1, 3) << 0 << false;
     // the cursor wraps within columns and rows 1 to 10
-    QTest::newRow("links am Rand") << "/2" << "L" << "/2" << QPoint(10, 3) << 1 << false;
-    QTest::newRow("oben am Rand") << "/2" << "UUU" << "/2" << QPoint(1, 10) << 1 << false;
-    QTest::newRow("rechts und unten") << "/2" << "LRR" "DDDDDDDD" << "/2" << QPoint(2, 1) << 1 << false;
+    QTest::newRow("links am Rand") << "//2" << "L" << "//2" << QPoint(10, 3) << 1 << false;
+    QTest::newRow("oben am Rand") << "//2" << "UUU" << "//2" << QPoint(1, 10) << 1 << false;
+    QTest::newRow("rechts und unten") << "//2" << "LRR" "DDDDDDDD" << "//2" << QPoint(2, 1) << 1 << false;
 }
 
 void TestSpringenSchieben::springen()
@@ -179,7 +181,7 @@ void TestSpringenSchieben::schieben_data()
     QTest::newRow("Rand") << "R" << "ULU" << "0" << QPoint(1, 1) << 0 << false << 0;
     QTest::newRow("Kiste auf Boden") << "R1." << "R" << "001" << QPoint(2, 1) << 0 << true << 0;
     QTest::newRow("Kiste auf ihr Ziel") << "R15" << "R" << "00F" << QPoint(2, 1) << 1 << true << 1;
-    QTest::newRow("Kiste auf fremdes Ziel") << "R16." << "R" << "00J0" << QPoint(2, 1) << 0 << true << 1;
+    QTest::newRow("Kiste auf fremdes Ziel") << "R16." << "R" << "00F0" << QPoint(2, 1) << 0 << true << 1;
     QTest::newRow("über das Ziel hinaus") << "R15." << "RR" << "0051" << QPoint(3, 1) << 0 << true << 1;
     QTest::newRow("zwei Kisten") << "R12." << "R" << "0120" << QPoint(1, 1) << 0 << false << 0;
     QTest::newRow("Kiste an Wand") << "R19" << "R" << "019" << QPoint(1, 1) << 0 << false << 0;
@@ -190,7 +192,7 @@ void TestSpringenSchieben::schieben_data()
     QTest::newRow("zweite Leertaste") << "R1.." << "RRSS" << "0010" << QPoint(2, 1) << 0 << false << 0;
     QTest::newRow("Schritt löscht Rückgängig") << "R1../...." << "RDS" << "0010/0000" << QPoint(2, 2) << 0 << false << 0;
     QTest::newRow("Leertaste ohne Schub") << "R.." << "RS" << "000" << QPoint(2, 1) << 0 << false << 0;
-    QTest::newRow("ohne R") << "../../.1/../.5" << "RDD" << "00/00/00/00/0F" << QPoint(2, 4) << 1 << true << 1;
+    QTest::newRow("ohne R") << "../../.../.1./.5." << "RD" << "00/00/000/000/0F0" << QPoint(2, 4) << 1 << true << 1;
 }
 
 void TestSpringenSchieben::schieben()
@@ -289,7 +291,7 @@ void TestSpringenSchieben::alleLevelSchieben()
         t << QString::number(vorher);
     }
     qInfo("Schübe: %s", qPrintable(t.join(QLatin1Char(' '))));
-    QVERIFY(vorher >= 15);
+    QVERIFY(vorher >= 12);
 }
 
 // A board of level 3 driven by keys and clicks; after them the window is
@@ -304,16 +306,16 @@ void TestSpringenSchieben::fenster_data()
     QTest::addColumn<QString>("nach");  // the first rows afterwards, when still open
     const QStringList keine;
     const QStringList taste{"GESCHAFFT!!"};
-    QTest::newRow("Springen mit Enter") << true << "/223" << "ERRE" << taste << 103 << QString();
-    QTest::newRow("Springen mit Klicks") << true << "/223" << "K13K33" << QStringList{"GESCHAFFT"} << 103 << QString();
-    QTest::newRow("Klicks im Streifen") << true << "/223" << "K13W" << keine << 3 << "111/422";
-    QTest::newRow("Enter bei zurück") << true << "/2223" << "ZRZ" << keine << 3 << "111/3322";
-    QTest::newRow("Springen Esc") << true << "/223" << "EX" << keine << 3 << QString();
-    QTest::newRow("Springen über den Rand") << true << "/3222" << "LLLE" << keine << 3 << "111/3242";
+    QTest::newRow("Springen mit Enter") << true << "//223" << "ERRE" << taste << 103 << QString();
+    QTest::newRow("Springen mit Klicks") << true << "//223" << "K13K33" << QStringList{"GESCHAFFT"} << 103 << QString();
+    QTest::newRow("Klicks im Streifen") << true << "//223" << "K13W" << keine << 3 << "111/111/423";
+    QTest::newRow("Enter bei zurück") << true << "//2223" << "ZRZ" << keine << 3 << "111/111/4223";
+    QTest::newRow("Springen Esc") << true << "//223" << "EX" << keine << 3 << QString();
+    QTest::newRow("Springen über den Rand") << true << "//3222" << "LRRE" << keine << 3 << "111/111/3422";
     QTest::newRow("Schieben gelöst") << false << "R15" << "R" << taste << 103 << QString();
     QTest::newRow("Schieben ohne Ziel") << false << "R.." << "L" << taste << 103 << QString();
-    QTest::newRow("Leertaste bei zurück") << false << "R1.5" << "RZ" << keine << 3 << "0015";
-    QTest::newRow("Schieben zurück") << false << "R1.5" << "RRS" << keine << 3 << "0015";
+    QTest::newRow("Leertaste bei zurück") << false << "R1.5" << "RY" << keine << 3 << "0105";
+    QTest::newRow("Schieben zurück") << false << "R1..5" << "RRS" << keine << 3 << "00105";
     QTest::newRow("Schieben Esc") << false << "R1.5" << "RX" << keine << 3 << QString();
 }
 
