@@ -29,18 +29,56 @@ QString robbiRegel(const QStringList& felder)
     return {};
 }
 
-// Rangieren's levels: 10 rows of 10 cells each.
-constexpr int kRangierZellen = 100;
-const QString kRangierZeichen = QStringLiteral(".Rwbkhzmorulpasiq");
+// Rangieren, Springen and Schieben: 10 rows of 10 cells; a level needs the
+// letters its board plays with.
+constexpr int kBrettZellen = 100;
+
+QString brettZeichen(const QString& brett, const QString& erlaubt)
+{
+    if (brett.size() != kBrettZellen)
+        return QStringLiteral("%1 Zellen statt %2").arg(brett.size()).arg(kBrettZellen);
+    for (int i = 0; i < brett.size(); ++i)
+        if (!erlaubt.contains(brett.at(i)))
+            return QStringLiteral("unbekanntes Zeichen \"%1\" in Zeile %2").arg(brett.at(i)).arg(i / 10 + 1);
+    return {};
+}
+
+QString springenRegel(const QStringList& felder)
+{
+    const QString& brett = felder.at(0);
+    if (QString f = brettZeichen(brett, QStringLiteral("123.")); !f.isEmpty())
+        return f;
+    // one peg is already the solved board
+    if (brett.count(QLatin1Char('2')) < 2)
+        return QStringLiteral("weniger als zwei Steine");
+    return {};
+}
+
+QString schiebenRegel(const QStringList& felder)
+{
+    const QString& brett = felder.at(0);
+    if (QString f = brettZeichen(brett, QStringLiteral("123456789R.")); !f.isEmpty())
+        return f;
+    if (brett.count(QLatin1Char('R')) != 1)
+        return QStringLiteral("genau ein \"R\" verlangt");
+    int ziele = 0;
+    for (int farbe = 1; farbe <= 4; ++farbe) {
+        const int kisten = brett.count(QChar('0' + farbe));
+        const int hier = brett.count(QChar('4' + farbe));
+        if (kisten != hier)
+            return QStringLiteral("Farbe %1: %2 Kisten, %3 Ziele").arg(farbe).arg(kisten).arg(hier);
+        ziele += hier;
+    }
+    if (ziele < 1)
+        return QStringLiteral("kein Ziel");
+    return {};
+}
 
 QString rangierRegel(const QStringList& felder)
 {
     const QString& brett = felder.at(0);
-    if (brett.size() != kRangierZellen)
-        return QStringLiteral("%1 Zellen statt %2").arg(brett.size()).arg(kRangierZellen);
-    for (int i = 0; i < brett.size(); ++i)
-        if (!kRangierZeichen.contains(brett.at(i)))
-            return QStringLiteral("unbekanntes Zeichen \"%1\" in Zeile %2").arg(brett.at(i)).arg(i / 10 + 1);
+    if (QString f = brettZeichen(brett, QStringLiteral(".Rwbkhzmorulpasiq")); !f.isEmpty())
+        return f;
     if (brett.count(QLatin1Char('R')) != 1)
         return QStringLiteral("genau ein \"R\" verlangt");
     // the drop fields wipe out the one barrier
@@ -258,7 +296,11 @@ std::vector<Inhaltsart> artenLogik()
     robbi.zeilenJeSatz = 14;
     Inhaltsart rangieren{QStringLiteral("rangieau.dat"), 104, 50, {{QStringLiteral("brett"), 0}}, rangierRegel};
     rangieren.zeilenJeSatz = 10;
-    std::vector<Inhaltsart> alle{robbi, rangieren};
+    Inhaltsart springen{QStringLiteral("springen.dat"), 100, 50, {{QStringLiteral("brett"), 0}}, springenRegel};
+    springen.zeilenJeSatz = 10;
+    Inhaltsart schieben{QStringLiteral("schieben.dat"), 100, 50, {{QStringLiteral("brett"), 0}}, schiebenRegel};
+    schieben.zeilenJeSatz = 10;
+    std::vector<Inhaltsart> alle{robbi, rangieren, springen, schieben};
     for (Inhaltsart& art : logiktexte::arten())
         alle.push_back(art);
     // the ordering sheets

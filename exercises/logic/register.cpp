@@ -6,6 +6,8 @@
 #include "exercises/logic/uspielro.h"
 #include "exercises/logic/uspielro1.h"
 #include "exercises/logic/uspielra.h"
+#include "exercises/logic/uspielsc.h"
+#include "exercises/logic/uspielsp.h"
 #include "shell/programmtabelle.h"
 
 namespace {
@@ -29,6 +31,8 @@ void registriereLogik(Programmtabelle& tabelle)
 {
     levelspiel<Tspielro>(tabelle, 107);
     levelspiel<Tspielra>(tabelle, 119);
+    levelspiel<Tspielsp>(tabelle, 106);
+    levelspiel<Tspielsc>(tabelle, 105);
     // the logic text exercises
     for (const Logikart& art : Tlog01::mitglieder())
         tabelle.setze(art.programm, einmalig([&art] { return new Tlog01(art); }));
