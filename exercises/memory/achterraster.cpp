@@ -22,38 +22,13 @@ void Achterraster::anordnen(QSize aussen, int klientBreite, QWidget* start, QLab
 
 void Achterraster::leer(bool linien)
 {
-    Leinwand& c = m_pb->canvas();
-    const int w = kSpalten * m_raster.cw();
-    const int h = kZeilen * m_raster.ch();
-    c.stiftFarbe = farbe::schwarz;
-    c.stiftBreite = 1;
-    c.pinselKlar = false;
-    c.pinselFarbe = farbe::buttonFace();
-    c.fuellen(0, 0, m_pb->width(), m_pb->height());  // what the last run left
-    c.rechteck(0, 0, w, h);
-    if (!linien) {
-        m_pb->update();
-        return;
-    }
-    // the lines end a pixel before their end point, as the window system draws them
-    for (int i = 1; i <= kSpalten; ++i)
-        c.linie(i * m_raster.cw(), 0, i * m_raster.cw(), h - 1);
-    for (int i = 1; i <= kZeilen; ++i)
-        c.linie(0, i * m_raster.ch(), w - 1, i * m_raster.ch());
+    m_raster.leeresBrett(m_pb->canvas(), m_pb->width(), m_pb->height(), linien);
     m_pb->update();
 }
 
 void Achterraster::rahmen(QPoint zelle, const QColor& stift)
 {
-    Leinwand& c = m_pb->canvas();
-    const QRect r = m_raster.cursorrahmen(zelle);
-    c.pinselKlar = true;
-    c.stiftBreite = 1;
-    c.stiftFarbe = stift;
-    c.rechteck(r.left(), r.top(), r.right(), r.bottom());
-    c.stiftFarbe = farbe::schwarz;
-    c.pinselKlar = false;
-    m_pb->update(r.adjusted(0, 0, 1, 1));
+    m_pb->update(m_raster.rahmen(m_pb->canvas(), zelle, stift));
 }
 
 void Achterraster::zeichen(QPoint zelle, const QString& text, const QColor& farbe)

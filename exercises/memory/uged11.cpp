@@ -94,36 +94,15 @@ void Tged11::startClick()
 
 void Tged11::aufbau()
 {
-    Leinwand& c = pb->canvas();
-    const int w = m_art.spalten * m_raster.cw();
-    const int h = m_art.zeilen * m_raster.ch();
-    c.stiftFarbe = farbe::schwarz;
-    c.stiftBreite = 1;
-    c.pinselKlar = false;
-    c.pinselFarbe = farbe::buttonFace();
-    c.fuellen(0, 0, pb->width(), pb->height());  // the last game's faces and green cells
-    c.rechteck(0, 0, w, h);
-    // the lines end a pixel before their end point, as the window system draws them
-    for (int x = 1; x <= m_art.spalten; ++x)
-        c.linie(x * m_raster.cw(), 0, x * m_raster.cw(), h - 1);
-    for (int y = 1; y <= m_art.zeilen; ++y)
-        c.linie(0, y * m_raster.ch(), w - 1, y * m_raster.ch());
+    // the last game's faces and green cells go
+    m_raster.leeresBrett(pb->canvas(), pb->width(), pb->height());
     rahmen(m_cursor, farbe::schwarz);
     pb->update();
 }
 
-// The frame with a 1-px pen, unfilled.
 void Tged11::rahmen(QPoint zelle, const QColor& stift)
 {
-    Leinwand& c = pb->canvas();
-    const QRect r = m_raster.cursorrahmen(zelle);
-    c.pinselKlar = true;
-    c.stiftBreite = 1;
-    c.stiftFarbe = stift;
-    c.rechteck(r.left(), r.top(), r.right(), r.bottom());
-    c.stiftFarbe = farbe::schwarz;
-    c.pinselKlar = false;
-    pb->update(r.adjusted(0, 0, 1, 1));
+    pb->update(m_raster.rahmen(pb->canvas(), zelle, stift));
 }
 
 // A face in black on the cell, or cleared again with the button-face brush

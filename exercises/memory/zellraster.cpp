@@ -1,5 +1,7 @@
 #include "exercises/memory/zellraster.h"
 
+#include "platform/farben.h"
+#include "platform/leinwand.h"
 #include "platform/tasten.h"
 
 Zellraster::Zellraster(int spalten, int zeilen, int breite, int hoehe)
@@ -56,4 +58,35 @@ bool Zellraster::bewege(int taste, QPoint& cursor) const
     }
     cursor = QPoint((neu.x() + m_spalten) % m_spalten, (neu.y() + m_zeilen) % m_zeilen);
     return true;
+}
+
+void Zellraster::leeresBrett(Leinwand& c, int breite, int hoehe, bool linien) const
+{
+    const int w = m_spalten * m_cw;
+    const int h = m_zeilen * m_ch;
+    c.stiftFarbe = farbe::schwarz;
+    c.stiftBreite = 1;
+    c.pinselKlar = false;
+    c.pinselFarbe = farbe::buttonFace();
+    c.fuellen(0, 0, breite, hoehe);  // what the last run left
+    c.rechteck(0, 0, w, h);
+    if (!linien)
+        return;
+    // the lines end a pixel before their end point, as the window system draws them
+    for (int x = 1; x <= m_spalten; ++x)
+        c.linie(x * m_cw, 0, x * m_cw, h - 1);
+    for (int y = 1; y <= m_zeilen; ++y)
+        c.linie(0, y * m_ch, w - 1, y * m_ch);
+}
+
+QRect Zellraster::rahmen(Leinwand& c, QPoint zelle, const QColor& stift) const
+{
+    const QRect r = cursorrahmen(zelle);
+    c.pinselKlar = true;
+    c.stiftBreite = 1;
+    c.stiftFarbe = stift;
+    c.rechteck(r.left(), r.top(), r.right(), r.bottom());
+    c.stiftFarbe = farbe::schwarz;
+    c.pinselKlar = false;
+    return r.adjusted(0, 0, 1, 1);
 }

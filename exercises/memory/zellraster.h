@@ -15,6 +15,9 @@
 #include <QRect>
 #include <optional>
 
+class Leinwand;
+class QColor;
+
 class Zellraster {
 public:
     Zellraster() = default;
@@ -43,6 +46,13 @@ public:
     // from the first column to the last and back, rows alike; false, and the
     // cursor as it was, for any other key.
     bool bewege(int taste, QPoint& cursor) const;
+
+    // The empty board on an image of breite x hoehe: button face, the outline
+    // of all cells and, with linien, the lines between them in black.
+    void leeresBrett(Leinwand& c, int breite, int hoehe, bool linien = true) const;
+    // The cursor frame of a cell in stift, 1-px pen, unfilled; its rectangle
+    // for the update.
+    QRect rahmen(Leinwand& c, QPoint zelle, const QColor& stift) const;
 
 private:
     static int teil(int x, int breite, int anzahl);
