@@ -3,6 +3,7 @@
 #include "common/fehler.h"
 #include "common/satzdatei.h"
 #include "common/zustand.h"
+#include "exercises/logic/levelsatz.h"
 #include "exercises/shared/fensterteile.h"
 #include "platform/anwendung.h"
 #include "platform/dialoge.h"
@@ -54,14 +55,8 @@ void Levelbrett::FormActivate()
     m_offen = false;
     anordnen();
     levelzeig->setText(QString::number(levelnr));
-    try {
-        auflad();
-    } catch (const EAFehler& e) {
-        // no attempt: the chooser does not count it as a failure
-        zeigeFehler(e);
-        QTimer::singleShot(0, this, [this] { close(); });
+    if (!ladeLevel(this, m_datei, kSatzgroesse, 100, [this](const QByteArray& zellen) { lade(zellen); }))
         return;
-    }
     m_geladen = true;
     m_offen = true;
     aufbau();
@@ -74,15 +69,6 @@ void Levelbrett::FormClose()
     pb->freigeben();
 }
 
-void Levelbrett::auflad()
-{
-    Satzdatei d(m_datei, kSatzgroesse);
-    if (levelnr > 0)
-        d.positioniere(levelnr - 1);
-    const QByteArray satz = d.lies();
-    d.schliesse();
-    lade(satz.mid(1, 100));
-}
 
 void Levelbrett::aufbau()
 {

@@ -52,7 +52,6 @@ protected:
 
 private:
     void anordnen();
-    void auflad();
 
     QString m_datei;
     int m_u = 0;

@@ -3,6 +3,7 @@
 #include "common/fehler.h"
 #include "common/satzdatei.h"
 #include "common/zustand.h"
+#include "exercises/logic/levelsatz.h"
 #include "exercises/shared/fensterteile.h"
 #include "platform/anwendung.h"
 #include "platform/dialoge.h"
@@ -125,13 +126,8 @@ void Tspielra::FormActivate()
     // "zurück" hid it in an earlier opening
     energie->setText(QStringLiteral("Energie: ") + QString::number(kEnergie));
     energie->show();
-    try {
-        auflad();
-    } catch (const EAFehler& e) {
-        zeigeFehler(e);
-        QTimer::singleShot(0, this, [this] { close(); });
+    if (!ladeLevel(this, kDatei, kSatzgroesse, Rangierbrett::kZellen, [this](const QByteArray& zellen) { m_brett.lade(zellen); }))
         return;
-    }
     m_geladen = true;
     m_offen = true;
     spielaufbau();
@@ -144,15 +140,6 @@ void Tspielra::FormClose()
     pb->freigeben();
 }
 
-void Tspielra::auflad()
-{
-    Satzdatei d(kDatei, kSatzgroesse);
-    if (levelnr > 0)
-        d.positioniere(levelnr - 1);
-    const QByteArray satz = d.lies();
-    d.schliesse();
-    m_brett.lade(satz.mid(1, Rangierbrett::kZellen));
-}
 
 void Tspielra::spielaufbau()
 {

@@ -36,7 +36,6 @@ protected:
 
 private:
     void anordnen();
-    void auflad();
     void steuer(int befehl);
     bool spiele(const Rangierantwort& a);
     void zelle(int x, int y, int code);

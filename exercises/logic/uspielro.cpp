@@ -3,6 +3,7 @@
 #include "common/fehler.h"
 #include "common/satzdatei.h"
 #include "common/zustand.h"
+#include "exercises/logic/levelsatz.h"
 #include "exercises/shared/fensterteile.h"
 #include "platform/anwendung.h"
 #include "platform/dialoge.h"
@@ -60,13 +61,8 @@ void Tspielro::FormActivate()
     m_offen = false;
     anordnen();
     levelzeig->setText(QString::number(levelnr));
-    try {
-        auflad();
-    } catch (const EAFehler& e) {
-        zeigeFehler(e);
-        QTimer::singleShot(0, this, [this] { close(); });
+    if (!ladeLevel(this, kDatei, kSatzgroesse, Robbibrett::kZellen, [this](const QByteArray& zellen) { m_brett.lade(zellen); }))
         return;
-    }
     m_geladen = true;
     m_offen = true;
     aufbau();
@@ -79,15 +75,6 @@ void Tspielro::FormClose()
     pb->freigeben();
 }
 
-void Tspielro::auflad()
-{
-    Satzdatei d(kDatei, kSatzgroesse);
-    if (levelnr > 0)
-        d.positioniere(levelnr - 1);
-    const QByteArray satz = d.lies();
-    d.schliesse();
-    m_brett.lade(satz.mid(1, Robbibrett::kZellen));
-}
 
 void Tspielro::aufbau()
 {

@@ -34,7 +34,6 @@ protected:
 
 private:
     void anordnen();
-    void auflad();
     void spiele(const Robbiantwort& a);
     void beende(Robbiausgang ausgang);
     void steinauf(int x, int y, int code, bool offen);
