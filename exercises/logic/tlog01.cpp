@@ -57,15 +57,22 @@ void Tlog01::anordnen()
     const int h = height();
     const int zeile = QFontMetrics(ausgabe->font()).lineSpacing();
     const int memoZeile = QFontMetrics(Memo->font()).lineSpacing();
-    // room for the five options where a member shows them, never down into the next control
+    // room for the five options where a member shows them, never down into the
+    // next control below (Sprachlogik shows its options under the question)
     const bool optionen = m_art.leser == Logikart::Leser::AzuB || m_art.leser == Logikart::Leser::WasPasst;
-    const int ausgabeUnten = optionen ? h * m_art.eingabeTeil / 20 : h * m_art.memoTeil / 20;
     const int ausgabeOben = h * m_art.ausgabeTeil / 20;
-    ausgabe->resize(w * 4 / 5, std::min(zeile * (optionen ? 5 : 3) + 16, ausgabeUnten - ausgabeOben - 10));
-    teile::mittig(ausgabe, ausgabeOben);
-    const int memoUnten = optionen ? ausgabeOben : h * m_art.eingabeTeil / 20;
     const int memoOben = h * m_art.memoTeil / 20;
-    Memo->resize(w * 4 / 5, std::min(memoZeile * 3 + 16, memoUnten - memoOben - 10));
+    const int eingabeOben = h * m_art.eingabeTeil / 20;
+    auto naechsteUnter = [&](int oben) {
+        int unten = eingabeOben;
+        for (int t : {ausgabeOben, memoOben})
+            if (t > oben && t < unten)
+                unten = t;
+        return unten;
+    };
+    ausgabe->resize(w * 4 / 5, std::max(0, std::min(zeile * (optionen ? 5 : 3) + 16, naechsteUnter(ausgabeOben) - ausgabeOben - 10)));
+    teile::mittig(ausgabe, ausgabeOben);
+    Memo->resize(w * 4 / 5, std::max(0, std::min(memoZeile * 3 + 16, naechsteUnter(memoOben) - memoOben - 10)));
     teile::mittig(Memo, memoOben);
     teile::mittig(eingabe, h * m_art.eingabeTeil / 20);
     teile::mittig(rifa, h * 4 / 5);

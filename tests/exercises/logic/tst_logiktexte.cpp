@@ -551,6 +551,11 @@ void TestLogiktexte::ersteAufgabe()
     QCOMPARE(l.memo(), memo);
     QCOMPARE(l.ausgabe(), anzeige);
     QCOMPARE(l.aufzahl->text(), zaehler);
+    // both texts stand in controls tall enough for a line, one above the other
+    QTextEdit* const texte[] = {l.fenster->ausgabe, l.fenster->Memo};
+    for (QTextEdit* t : texte)
+        QVERIFY2(t->isVisible() && t->height() >= QFontMetrics(t->font()).lineSpacing(), qPrintable(t->objectName()));
+    QVERIFY(!l.fenster->ausgabe->geometry().intersects(l.fenster->Memo->geometry()));
     QTest::keyClick(l.eingabe, Qt::Key_Return);  // empty: nothing happens
     QVERIFY(l.rifa->text().isEmpty() && l.weiter->isHidden());
     l.antworte(falsch);
