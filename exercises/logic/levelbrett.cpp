@@ -69,7 +69,6 @@ void Levelbrett::FormClose()
     pb->freigeben();
 }
 
-
 void Levelbrett::aufbau()
 {
     Leinwand& c = pb->canvas();

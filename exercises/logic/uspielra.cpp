@@ -140,7 +140,6 @@ void Tspielra::FormClose()
     pb->freigeben();
 }
 
-
 void Tspielra::spielaufbau()
 {
     for (int y = 1; y <= 10; ++y)

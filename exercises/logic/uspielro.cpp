@@ -75,7 +75,6 @@ void Tspielro::FormClose()
     pb->freigeben();
 }
 
-
 void Tspielro::aufbau()
 {
     Leinwand& c = pb->canvas();

@@ -31,6 +31,18 @@ void Achterraster::rahmen(QPoint zelle, const QColor& stift)
     m_pb->update(m_raster.rahmen(m_pb->canvas(), zelle, stift));
 }
 
+std::optional<QPoint> Achterraster::bewegeRahmen(int taste, QPoint& cursor)
+{
+    QPoint neu = cursor;
+    if (!m_raster.bewege(taste, neu))
+        return std::nullopt;
+    const QPoint alt = cursor;
+    rahmen(alt, farbe::buttonFace());
+    cursor = neu;
+    rahmen(cursor, farbe::schwarz);
+    return alt;
+}
+
 void Achterraster::zeichen(QPoint zelle, const QString& text, const QColor& farbe)
 {
     Leinwand& c = m_pb->canvas();

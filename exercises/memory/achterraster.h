@@ -17,6 +17,7 @@
 
 #include <QColor>
 #include <QSize>
+#include <optional>
 
 class Malflaeche;
 class QLabel;
@@ -38,6 +39,9 @@ public:
 
     void leer(bool linien = true);
     void rahmen(QPoint zelle, const QColor& stift);
+    // An arrow key moves the cursor and its frame one cell, wrapping at the
+    // edges: the cell it left; none for any other key.
+    std::optional<QPoint> bewegeRahmen(int taste, QPoint& cursor);
     void zeichen(QPoint zelle, const QString& text, const QColor& farbe);
 
 private:

@@ -108,14 +108,11 @@ bool Twahr03::FormShortCut(int taste, QKeyEvent*)
         waehle(m_cursor, true);
         return true;
     }
-    QPoint neu = m_cursor;
-    if (!m_gitter.raster().bewege(taste, neu))
+    const auto alt = m_gitter.bewegeRahmen(taste, m_cursor);
+    if (!alt)
         return false;
-    altx = m_cursor.x();
-    alty = m_cursor.y();
-    m_gitter.rahmen({altx, alty}, farbe::buttonFace());
-    m_cursor = neu;
-    m_gitter.rahmen(m_cursor, farbe::schwarz);
+    altx = alt->x();
+    alty = alt->y();
     return true;
 }
 

@@ -194,14 +194,13 @@ bool Twahr04::FormShortCut(int taste, QKeyEvent*)
         waehle(m_cursor);
         return false;
     }
-    QPoint neu = m_cursor;
-    if (!m_aktiv || !m_gitter.raster().bewege(taste, neu))
+    if (!m_aktiv)
         return false;
-    altx = m_cursor.x();
-    alty = m_cursor.y();
-    m_gitter.rahmen({altx, alty}, farbe::buttonFace());
-    m_cursor = neu;
-    m_gitter.rahmen(m_cursor, farbe::schwarz);
+    const auto alt = m_gitter.bewegeRahmen(taste, m_cursor);
+    if (!alt)
+        return false;
+    altx = alt->x();
+    alty = alt->y();
     return true;
 }
 
