@@ -53,7 +53,6 @@ int main(int argc, char** argv)
     satzdatei::raeumeAuf();
     programmeEintragen();
     TForm1 form1;
-    form1.setWindowState(Qt::WindowMaximized);
-    form1.show();
+    form1.zeige();
     return app.exec();
 }

@@ -29,8 +29,7 @@ int main(int argc, char** argv)
                 QGuiApplication::primaryScreen()->size().width(), QGuiApplication::primaryScreen()->size().height());
     programmeEintragen();
     TForm1 form1;
-    form1.setWindowState(Qt::WindowMaximized);
-    form1.show();
+    form1.zeige();
     if (!warteAufMalen(&form1))
         std::printf("the start screen was not painted\n");
     zeigeSpeicher("start screen painted", speicher());

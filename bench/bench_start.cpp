@@ -63,7 +63,6 @@ int main(int argc, char** argv)
     TForm1 form1;
     Messung messung;
     form1.installEventFilter(&messung);
-    form1.setWindowState(Qt::WindowMaximized);
-    form1.show();
+    form1.zeige();
     return app.exec();
 }

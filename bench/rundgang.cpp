@@ -36,8 +36,10 @@ public:
         if (e->type() == QEvent::Show && w == d && !e->spontaneous()) {
             const int gezeigt = ++m_gezeigt;
             m_offen.insert(d, gezeigt);
-            QTimer::singleShot(kMalenMs, d, [this, d, gezeigt] {
-                if (m_offen.value(d) == gezeigt && m_offen.remove(d) && d->isVisible()) {
+            // The closer owns the timer: it lives on the tour's stack and is gone
+            // once the tour returns, while a dialog outlives it.
+            QTimer::singleShot(kMalenMs, this, [this, d = QPointer<QDialog>(d), gezeigt] {
+                if (d && m_offen.value(d) == gezeigt && m_offen.remove(d) && d->isVisible()) {
                     m_r.ungemalt << d->objectName();
                     d->done(0);
                 }
@@ -51,8 +53,8 @@ public:
                 m_uhr.invalidate();
             }
             // after this paint has reached the screen
-            QTimer::singleShot(0, d, [d] {
-                if (d->isVisible())
+            QTimer::singleShot(0, this, [d = QPointer<QDialog>(d)] {
+                if (d && d->isVisible())
                     d->done(0);
             });
         }

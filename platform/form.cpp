@@ -20,8 +20,10 @@ std::function<int(Form*)>& modalErsatz()
     return ersatz;
 }
 
-// The caption bar and border the window manager puts round a maximised window,
-// learnt from the windows it framed; none without a window manager.
+// What the window manager leaves of the available area to a maximised window
+// (its caption bar, and a border where it keeps one on the screen), learnt from
+// the windows it maximised; none without a window manager. A window created
+// later is laid out at its final size from the start.
 QMargins g_rahmen;
 }
 
@@ -62,11 +64,30 @@ int Form::zeigeModal()
 {
     if (modalErsatz())
         return modalErsatz()(this);
-    if (m_maximiert) {
-        setzeMaximiert(true);
-        setWindowState(Qt::WindowMaximized);
-    }
+    bereiteZeigenVor();
     return exec();
+}
+
+void Form::zeige()
+{
+    bereiteZeigenVor();
+    show();
+}
+
+void Form::bereiteZeigenVor()
+{
+    if (!m_maximiert)
+        return;
+    setzeMaximiert(true);
+    setWindowState(Qt::WindowMaximized);
+    // The last close gave the native window back; the widget still reads
+    // maximised from that opening, so setWindowState above passed nothing on, and
+    // a new native window would start unmaximised. Tell the new one directly.
+    if (!testAttribute(Qt::WA_WState_Created) || !windowHandle()
+        || !windowHandle()->windowStates().testFlag(Qt::WindowMaximized)) {
+        winId();
+        windowHandle()->setWindowStates(Qt::WindowMaximized);
+    }
 }
 
 void Form::setzeModalErsatz(std::function<int(Form*)> ersatz) { modalErsatz() = std::move(ersatz); }
@@ -158,8 +179,30 @@ void Form::closeEvent(QCloseEvent* e)
 void Form::resizeEvent(QResizeEvent* e)
 {
     QDialog::resizeEvent(e);
-    if (QWindow* w = windowHandle(); w && m_maximiert && isVisible() && !w->frameMargins().isNull())
-        g_rahmen = w->frameMargins();
+    lerneRahmen();
+}
+
+void Form::moveEvent(QMoveEvent* e)
+{
+    QDialog::moveEvent(e);
+    lerneRahmen();
+}
+
+void Form::lerneRahmen()
+{
+    QScreen* s = screen();
+    // The window's own state is no guide: some desktops report the maximised state
+    // only after they have given the window its size.
+    if (!s || !m_maximiert || !isVisible() || isMinimized())
+        return;
+    const QRect frei = s->availableGeometry();
+    const QRect g = geometry();
+    const QMargins rand(g.left() - frei.left(), g.top() - frei.top(), frei.right() - g.right(),
+                        frei.bottom() - g.bottom());
+    // The last place the desktop gives the window is its maximised one; one that
+    // reaches past the available area is no frame to learn.
+    if (frei.contains(g))
+        g_rahmen = rand;
 }
 
 void Form::paintEvent(QPaintEvent* e)

@@ -37,6 +37,8 @@ public:
     // Shows the window modally and returns when it closes. Tests can put a
     // routine of their own in place of the modal loop.
     int zeigeModal();
+    // Shows the window without a modal loop (the start screen, the program's main window).
+    void zeige();
     static void setzeModalErsatz(std::function<int(Form*)> ersatz);
 
     // Key preview: the application hands every key press here once, before the
@@ -63,8 +65,11 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
+    void moveEvent(QMoveEvent* e) override;
 
 private:
+    void bereiteZeigenVor();
+    void lerneRahmen();
     void passeOberflaecheAn();
     void gibFensterFrei();
 

@@ -46,6 +46,9 @@ void Tregel::FormCreate()
 
 void Tregel::FormShow()
 {
+    // at the size of this opening: the window may have been created before the
+    // desktop's frame was known
+    FormCreate();
     const int w = width(), h = height();
     Label1->setGeometry((w - 9 * w / 10) / 2, h / 20, 9 * w / 10, h * 15 / 100);
     Label1->setText(programmname);

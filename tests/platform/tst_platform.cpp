@@ -415,7 +415,8 @@ void TestPlatform::schriften()
 void TestPlatform::wartenLaesstEreignisseLaufen()
 {
     bool gefeuert = false;
-    QTimer::singleShot(10, [&] { gefeuert = true; });
+    QObject ziel;  // the timer dies with the test's variables, fired or not
+    QTimer::singleShot(10, &ziel, [&] { gefeuert = true; });
     QElapsedTimer uhr;
     uhr.start();
     warten(60);

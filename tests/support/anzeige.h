@@ -1,0 +1,24 @@
+#pragma once
+// A real X display for the tests that need one: an Xvfb of its own on a free
+// display number, with a window manager, started before the application connects
+// (DISPLAY and QT_QPA_PLATFORM are set for it) and ended with this object.
+#include <QString>
+#include <sys/types.h>
+
+class Anzeige {
+public:
+    // fenstermanager: "openbox", "icewm" or "metacity"; groesse as "1920x1080"
+    Anzeige(QString fenstermanager, QString groesse);
+    ~Anzeige();
+    // false with the reason in fehler when Xvfb or the window manager did not start
+    bool starte();
+    QString fehler;
+
+private:
+    bool warteAufFenstermanager(int timeoutMs);
+
+    QString m_fenstermanager;
+    QString m_groesse;
+    pid_t m_xvfb = -1;
+    pid_t m_wm = -1;
+};
