@@ -2,6 +2,7 @@
 // data file lies, and shows the start screen until it is closed.
 #include "app/programme.h"
 #include "common/satzdatei.h"
+#include "common/zufall.h"
 #include "platform/anwendung.h"
 #include "shell/uform1.h"
 
@@ -51,6 +52,8 @@ int main(int argc, char** argv)
     // instead of ending the program in the middle of it.
     std::signal(SIGXFSZ, SIG_IGN);
     satzdatei::raeumeAuf();
+    // a draw made before any exercise seeds must not repeat from one start to the next
+    zufall::randomize();
     programmeEintragen();
     TForm1 form1;
     form1.zeige();

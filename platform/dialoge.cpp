@@ -22,6 +22,8 @@ void zeige(const QString& text)
     if (g_skript) {
         g_skript->texte << text;
         g_skript->titel << anwendungstitel();
+        if (g_skript->beimZeigen)
+            g_skript->beimZeigen(text);
         return;
     }
     QMessageBox box(QMessageBox::NoIcon, anwendungstitel(), text, QMessageBox::Ok);

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <optional>
 
 namespace dialog {
@@ -31,6 +32,7 @@ public:
     QStringList titel;                            // the caption of each
     std::deque<Knopf> antworten;                  // for frage
     std::deque<std::optional<QString>> eingaben;  // for eingabe; nullopt = cancelled
+    std::function<void(const QString&)> beimZeigen;  // called while each box of zeige is up
 
 private:
     Skript* m_vorher;

@@ -2,6 +2,7 @@
 
 #include <QEventLoop>
 #include <QHash>
+#include <QList>
 #include <QKeyEvent>
 #include <QPointer>
 #include <QTimer>
@@ -12,6 +13,13 @@ std::function<void(int)>& ersatz()
 {
     static std::function<void(int)> e;
     return e;
+}
+
+// The loops of the pauses running, the innermost last.
+QList<QEventLoop*>& schleifen()
+{
+    static QList<QEventLoop*> s;
+    return s;
 }
 
 // Windows whose input is blocked, with the number of pauses that block them.
@@ -64,7 +72,15 @@ void warten(int ms)
     // milliseconds however long the machine has been running.
     QEventLoop schleife;
     QTimer::singleShot(ms > 0 ? ms : 0, Qt::PreciseTimer, &schleife, &QEventLoop::quit);
+    schleifen().append(&schleife);
     schleife.exec();
+    schleifen().removeOne(&schleife);
+}
+
+void wartenBeenden()
+{
+    if (!schleifen().isEmpty())
+        schleifen().last()->quit();
 }
 
 void setzeWartenErsatz(std::function<void(int)> e) { ersatz() = std::move(e); }

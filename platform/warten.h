@@ -8,6 +8,8 @@ class QObject;
 class QWidget;
 
 void warten(int ms);
+// Ends the innermost pause now: its warten returns as if the time were over.
+void wartenBeenden();
 // Tests put a routine of their own in place of the real pause (nullptr restores it).
 void setzeWartenErsatz(std::function<void(int)> ersatz);
 

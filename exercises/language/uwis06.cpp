@@ -1,5 +1,6 @@
 #include "exercises/language/uwis06.h"
 
+#include "common/zufall.h"
 #include "exercises/shared/wortliste.h"
 #include "platform/anwendung.h"
 #include "platform/dialoge.h"
@@ -129,6 +130,7 @@ void Twis06::FormActivate() { pb1->hide(); }
 void Twis06::startClick()
 {
     // the words first: a missing or short list ends here with nothing changed
+    zufall::randomize();
     m_woerter = wortliste::zufallNachLaenge(kGezogen, wortliste::hoechstens(kLaengste));
     pb1->show();
     kasten->show();

@@ -1,6 +1,7 @@
 #include "exercises/logic/ulog09.h"
 
 #include "common/satzdatei.h"
+#include "common/zufall.h"
 #include "exercises/shared/fensterteile.h"
 #include "platform/anwendung.h"
 #include "platform/farben.h"
@@ -127,6 +128,7 @@ void Tlog09::startClick()
 
 void Tlog09::neueAufgabe()
 {
+    zufall::randomize();
     const int n = ordnen::ziehe(m_benutzt);
     if (m_art.programm == 51) {
         m_aufgabe.text = kReihenfolgeText;

@@ -1,5 +1,6 @@
 #include "exercises/logic/ulog10.h"
 
+#include "common/zufall.h"
 #include "exercises/logic/raten.h"
 #include "exercises/shared/dezimalantwort.h"
 #include "exercises/shared/fensterteile.h"
@@ -86,6 +87,7 @@ void Tlog10::FormActivate()
 
 void Tlog10::neueLoesung()
 {
+    zufall::randomize();
     m_loesung = m_art.pferde ? raten::pferde() : QString::number(raten::zahl());
     m_versuche = 0;
     memo->clear();

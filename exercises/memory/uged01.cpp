@@ -53,6 +53,8 @@ bool Tged01::aufgabe()
 
 void Tged01::beiStart()
 {
+    // the hidden Start keeps the focus otherwise, and a key passed on would press it
+    setFocus();
     m_tastatur = true;
     m_markieren = false;
     m_markiert = 0;
@@ -114,9 +116,14 @@ void Tged01::pbMouseDown(QMouseEvent* e)
     }
     if (!genau(e, Qt::LeftButton))
         return;
-    // strict: a grid line or the strip right of or below the cells is no cell
-    if (const auto z = m_raster.zelleBei(e->position().toPoint()))
-        flippe(*z);
+    // A line belongs to the cell right of or below it; only the strip right
+    // of the fifth column or below the fourth row is no cell.
+    const QPoint p = e->position().toPoint();
+    if (p.x() < 0 || p.y() < 0 || m_raster.cw() <= 0 || m_raster.ch() <= 0)
+        return;
+    const QPoint z(p.x() / m_raster.cw(), p.y() / m_raster.ch());
+    if (m_raster.enthaelt(z))
+        flippe(z);
 }
 
 void Tged01::mousePressEvent(QMouseEvent* e)
@@ -137,10 +144,13 @@ bool Tged01::eventFilter(QObject* o, QEvent* e)
     return Rasterfenster::eventFilter(o, e);
 }
 
+// Only Esc and the key that evaluates are consumed: every other key also
+// reaches the focused control, so Enter and Space press Start after a check
+// by mouse.
 bool Tged01::FormShortCut(int taste, QKeyEvent*)
 {
     if (!m_tastatur)
-        return false;  // Enter and Space reach the focused Start
+        return false;
     m_alt = m_cursor;
     if (taste == taste::kEsc) {
         close();
@@ -156,6 +166,7 @@ bool Tged01::FormShortCut(int taste, QKeyEvent*)
     if (m_markieren && m_markiert == m_k) {
         reaktion();
         m_tastatur = false;
+        return true;
     }
-    return true;
+    return false;
 }

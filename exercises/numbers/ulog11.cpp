@@ -84,11 +84,12 @@ void Tlog11::eingabeKeyUp(int t)
     // a pasted text that is no number stops here, not counted
     const int zahl = textformat::strToInt(text);
     const Sternespiel::Urteil u = m_spiel.rate(zahl, text);
-    memo->append(u.zeile);
-    eingabe->clear();
+    // a hit is announced before its line is written; a miss after
     if (u.treffer)
         dialog::zeige(QStringLiteral("GETROFFEN!!"));
-    else if (u.verfehlt)
+    memo->append(u.zeile);
+    eingabe->clear();
+    if (u.verfehlt)
         dialog::zeige(QStringLiteral("Nicht geschafft! Die Lösung lautet ") + QString::number(m_spiel.geheim()));
     // closed while the box was open: nothing more
     if (!m_spiel.rundeVorbei() || !m_lauf.laeuft() || !isVisible())

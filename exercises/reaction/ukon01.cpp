@@ -54,6 +54,9 @@ Tkon01::Tkon01(const Gitterart& art)
         pb->setObjectName(QStringLiteral("pb"));
     }
     baueAntwort(art.laenge, art.zeilen ? 32 : 19, 19);
+    // "Unterschiede" shows Start again before its message; the grids leave it
+    // to closing, so it does not show behind the message window
+    m_startVorEnde = art.zeilen;
     setzeMaximiert(true);
     anordnen();
 }

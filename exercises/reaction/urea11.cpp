@@ -81,6 +81,7 @@ void Trea11::FormClose()
 {
     m_lauf.abbrechen();
     m_erlaubt = false;
+    m_vorgemerkt.clear();
     start->show();
     weiter->hide();
     rifa->clear();
@@ -186,11 +187,18 @@ void Trea11::loesche(int x, int y)
     pb->update();
 }
 
-bool Trea11::pause(int ms)
+bool Trea11::pause(int ms, bool richtig)
 {
-    // picks, cursor keys and clicks wait; Esc and the close box still close
-    m_erlaubt = false;
-    if (!wartenBewacht(this, ms, Pauseneingabe::Gesperrt, [this] { return m_lauf.laeuft(); }))
+    // After a right pick, picks, cursor keys and clicks are dropped. After a
+    // wrong one they count: the cursor moves at once, a pick ends the pause and
+    // is handled when this pick is done, never inside its pause. Esc and the
+    // close box close either way.
+    m_erlaubt = !richtig;
+    m_falschePause = !richtig;
+    const bool weiter = wartenBewacht(this, ms, richtig ? Pauseneingabe::Gesperrt : Pauseneingabe::Zugelassen,
+                                      [this] { return m_lauf.laeuft(); });
+    m_falschePause = false;
+    if (!weiter)
         return false;
     m_erlaubt = !m_matrix.fertig();
     return true;
@@ -200,6 +208,23 @@ void Trea11::waehle(int c, int r, bool tastatur)
 {
     if (!m_erlaubt || !m_lauf.laeuft())
         return;
+    if (m_falschePause) {
+        m_vorgemerkt.push_back({c, r, tastatur});
+        wartenBeenden();
+        return;
+    }
+    bewerte(c, r, tastatur);
+    // each noted pick in turn; one that ends the matrix or the run drops the rest
+    while (!m_vorgemerkt.empty() && m_erlaubt && m_lauf.laeuft()) {
+        const Wahl w = m_vorgemerkt.front();
+        m_vorgemerkt.erase(m_vorgemerkt.begin());
+        bewerte(w.c, w.r, w.tastatur);
+    }
+    m_vorgemerkt.clear();
+}
+
+void Trea11::bewerte(int c, int r, bool tastatur)
+{
     const int ms = tastatur ? kPauseTaste : kPauseMaus;
     const QRect feld = rahmenfeld(c, r);
     const bool richtig = m_matrix.waehle(c, r);
@@ -212,7 +237,7 @@ void Trea11::waehle(int c, int r, bool tastatur)
         m_lauf.punkte -= kFalsch;
     }
     rahmen(feld, richtig ? farbe::gruen : farbe::rot, 5);
-    if (!pause(ms))
+    if (!pause(ms, richtig))
         return;
     loesche(c, r);
     if (!m_matrix.fertig())

@@ -40,7 +40,7 @@ public:
     bool laeuft() const { return m_lauf.laeuft(); }
     float punkte() const { return m_lauf.punkte; }
     int matrixNr() const { return m_matrixNr; }
-    // Picks are taken: a matrix is open and no pause runs.
+    // Picks are taken: a matrix is open and no right pick's pause runs.
     bool wahlErlaubt() const { return m_erlaubt; }
     QPoint cursor() const { return {m_cx, m_cy}; }
     int cw() const { return m_cw; }
@@ -62,9 +62,13 @@ private:
     void startClick();
     void weiterClick();
     void pbMouseDown(QPoint p);
+    // A pick, or one noted while a wrong pick's pause runs; the noted picks
+    // follow one by one once the pick before them is done.
     void waehle(int c, int r, bool tastatur);
-    // A pause without picks; false when the run has ended meanwhile.
-    bool pause(int ms);
+    void bewerte(int c, int r, bool tastatur);
+    // The pause after a verdict: a right one blocks picks, a wrong one notes
+    // them and ends; false when the run has ended meanwhile.
+    bool pause(int ms, bool richtig);
     void rahmen(const QRect& feld, const QColor& farbe, int breite);
     void zahl(int x, int y);
     void loesche(int x, int y);
@@ -74,6 +78,12 @@ private:
     Uebungslauf m_lauf;
     int m_matrixNr = 1;
     bool m_erlaubt = false;
+    bool m_falschePause = false;  // the pause after a wrong pick runs
+    struct Wahl {
+        int c, r;
+        bool tastatur;
+    };
+    std::vector<Wahl> m_vorgemerkt;  // picks made in that pause, in order
     int m_cw = 1;
     int m_ch = 1;
     int m_cx = 0;

@@ -149,7 +149,8 @@ void Antwortfenster::weiterClick()
         aufgabeGezeigt();
         return;
     }
-    start->show();
+    if (m_startVorEnde)
+        start->show();
     weiter->hide();
     m_k = 0;
     eingabe->hide();

@@ -59,6 +59,7 @@ protected:
     Uebungslauf m_lauf;
     int m_k = 0;  // task counter
     bool m_escSchliesst = true;  // Esc in the answer field closes the window
+    bool m_startVorEnde = true;  // "Start" shown again before the end, not only on closing
 
 private:
     void startClick();

@@ -119,6 +119,7 @@ void Tzuo01::starte(int block)
     m_rundenNr = 1;
     m_gruppen.clear();
     m_farbgruppen.clear();
+    zufall::randomize();  // before the groups are drawn, not only before the first shuffle
     if (m_art.gruppen == G::Farben && block == 0)
         m_farbgruppen = zufall::ohneWiederholung(m_art.runden, 6);
     mischen();

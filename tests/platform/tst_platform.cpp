@@ -422,6 +422,11 @@ void TestPlatform::wartenLaesstEreignisseLaufen()
     warten(60);
     QVERIFY(gefeuert);
     QVERIFY(uhr.elapsed() >= 55);
+    // ended from inside, the pause returns at once
+    QTimer::singleShot(10, [] { wartenBeenden(); });
+    uhr.restart();
+    warten(10000);
+    QVERIFY(uhr.elapsed() < 5000);
     int verlangt = 0;
     setzeWartenErsatz([&](int ms) { verlangt += ms; });
     warten(1000);

@@ -149,14 +149,19 @@ private slots:
         QTest::newRow("the arrows wrap") << gross << "S T L U e D R e" << 180.0f << 2 << 2;
         QTest::newRow("Shift marks nothing") << gross << "S T M00 r" << 180.0f << 2 << 0;
         QTest::newRow("Ctrl marks nothing") << gross << "S T C00 r" << 180.0f << 2 << 0;
-        QTest::newRow("a grid line marks nothing") << gross << "S T p180,50 r" << 180.0f << 2 << 0;
-        QTest::newRow("strip right marks nothing") << schmal << "S T p836,50 r" << 180.0f << 2 << 0;
-        QTest::newRow("strip below marks nothing") << schmal << "S T p50,669 r" << 180.0f << 2 << 0;
+        // image 900 x 720: cells 180 x 180; a line marks the cell right of or below it
+        QTest::newRow("a grid line marks the cell right of it") << gross << "S T p180,50 r" << 190.0f << 2 << 1;
+        QTest::newRow("the top edge marks the cell below it") << gross << "S T p50,0 r" << 190.0f << 2 << 1;
+        QTest::newRow("strip right marks nothing") << schmal << "S T p835,50 r" << 180.0f << 2 << 0;
+        QTest::newRow("strip below marks nothing") << schmal << "S T p50,668 r" << 180.0f << 2 << 0;
         QTest::newRow("last pixel of cell (4,3)") << schmal << "S T p834,667 r" << 170.0f << 2 << 1;
         QTest::newRow("right click in the display does nothing") << gross << "S r b m00" << 100.0f << 2 << 0;
         QTest::newRow("marks in the display count nothing") << gross << "S e m00 T r" << 180.0f << 2 << 0;
         QTest::newRow("right click after the evaluation") << gross << "S T m00 m10 r r b m20" << 200.0f << 3 << 2;
         QTest::newRow("keys after a keyboard evaluation") << gross << "S T e R e D r" << 200.0f << 3 << 2;
+        // Start has the focus after a check by mouse: Enter and Space press it
+        QTest::newRow("Enter after a mouse check starts") << gross << "S T m00 m10 r e" << 200.0f << 3 << 0;
+        QTest::newRow("Space after an arrow starts") << gross << "S T m00 m10 r R s" << 200.0f << 3 << 0;
     }
     void repro()
     {

@@ -326,6 +326,8 @@ void TestSterneSummen::sterneLauf()
     QStringList zeilenRunde1;
     int tastenNachEnde = -1;
     Tlog11* sterne = nullptr;
+    QList<int> zeilenBeiBox;  // a hit's line follows its box, a miss's line comes first
+    skript.beimZeigen = [&](const QString&) { zeilenBeiBox << (sterne ? int(zeilen(sterne->memo).size()) : -1); };
     // the checks inside return from the inner lambda; a failure still fails the test
     Form::setzeModalErsatz([&](Form* fenster) {
         [&] {
@@ -363,6 +365,7 @@ void TestSterneSummen::sterneLauf()
     QCOMPARE(skript.texte, (QStringList{QStringLiteral("GETROFFEN!!"),
                                         QStringLiteral("Nicht geschafft! Die Lösung lautet 120"),
                                         QStringLiteral("GETROFFEN!!")}));
+    QCOMPARE(zeilenBeiBox, (QList<int>{1, 20, 0}));
     QCOMPARE(tastenNachEnde, 1);
     QCOMPARE(meldung, QStringLiteral("Sie haben 4339 Punkte erreicht!"));
     QCOMPARE(letzterEintrag(22), QStringLiteral("07.03.2026   4339,5"));

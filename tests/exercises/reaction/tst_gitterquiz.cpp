@@ -126,8 +126,10 @@ void TestGitterquiz::laufBisZumEnde()
 
     Lauf l(n);
     QString beiMeldung = QStringLiteral("keine Meldung");  // the rows while the message window is up
+    bool startBeiMeldung = false;
     Form::setzeModalErsatz([&](Form*) {
         beiMeldung = l.f.aus1 ? l.f.aus1->text() + l.f.aus2->text() : QString();
+        startBeiMeldung = !l.f.start->isHidden();
         return 0;
     });
     const int aufgaben = artVon(n).aufgaben;
@@ -163,6 +165,7 @@ void TestGitterquiz::laufBisZumEnde()
     QCOMPARE(gefuellt, zellen);
     QCOMPARE(meldung, QStringLiteral("Sie haben %1 Punkte erreicht!").arg(gespeichert.section(u',', 0, 0)));
     QCOMPARE(beiMeldung, QString());  // "Unterschiede" empties its rows first
+    QCOMPARE(startBeiMeldung, n == 75);  // and shows Start; the grids only on closing
     QCOMPARE(letzterEintrag(n), QStringLiteral("07.03.2026   ") + gespeichert);
     QVERIFY(!l.f.isVisible() && !l.f.start->isHidden() && l.f.eingabe->isHidden() && l.f.aufzahl->isHidden());
 }

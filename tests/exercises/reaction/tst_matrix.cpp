@@ -12,6 +12,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -85,6 +86,8 @@ private:
     std::optional<Uebungsumgebung> m_umgebung;
     std::unique_ptr<Trea11> m_fenster;
     QList<int> m_pausen;
+    int m_tiefe = 0;     // pauses running now
+    int m_tiefste = 0;   // the most that ran inside one another
     std::function<void()> m_aktion;
 };
 
@@ -93,11 +96,14 @@ void TestMatrix::init()
     m_ordner = std::make_unique<Arbeitsordner>();
     m_umgebung.emplace(g_uhr, 7, QStringLiteral("Eva"));
     m_pausen.clear();
+    m_tiefe = m_tiefste = 0;
     m_aktion = nullptr;
     setzeWartenErsatz([this](int ms) {
         m_pausen << ms;
+        m_tiefste = std::max(m_tiefste, ++m_tiefe);
         if (m_aktion)
             m_aktion();
+        --m_tiefe;
     });
 }
 
@@ -274,24 +280,31 @@ void TestMatrix::cursor()
 void TestMatrix::pause_data()
 {
     QTest::addColumn<int>("zeile");
-    QTest::addColumn<bool>("richtig");  // the pick before the pause
-    QTest::addColumn<bool>("esc");      // Esc in the pause, else a click, arrows and Enter
-    QTest::addColumn<bool>("letzte");   // the last pick of the third matrix
-    QTest::newRow("Klick in falscher Pause") << 0 << false << false << false;
-    QTest::newRow("Klick in richtiger Pause") << 1 << true << false << false;
-    QTest::newRow("Esc in falscher Pause") << 0 << false << true << false;
-    QTest::newRow("Esc nach der letzten richtigen") << 0 << true << true << true;
-    QTest::newRow("Esc nach der letzten richtigen II") << 1 << true << true << true;
+    QTest::addColumn<bool>("richtig");     // the pick before the pause
+    QTest::addColumn<QString>("eingabe");  // in the pause: Esc, a click on the next number, or arrows to it and Enter
+    QTest::addColumn<bool>("letzte");      // the pick before the pause leaves one number of the third matrix
+    QTest::addColumn<QList<int>>("pausen");
+    QTest::newRow("Klick in falscher Pause zählt") << 0 << false << "Klick" << false << QList<int>{500, 500};
+    QTest::newRow("Pfeile und Enter in falscher Pause") << 1 << false << "Tasten" << false << QList<int>{500, 800};
+    QTest::newRow("letzte Zahl in falscher Pause") << 0 << false << "Klick" << true << QList<int>{500, 500};
+    QTest::newRow("Klick in richtiger Pause verworfen") << 1 << true << "Klick" << false << QList<int>{500};
+    QTest::newRow("Tasten in richtiger Pause verworfen") << 0 << true << "Tasten" << false << QList<int>{500};
+    QTest::newRow("Esc in falscher Pause") << 0 << false << "Esc" << false << QList<int>{500};
+    QTest::newRow("Esc nach der letzten richtigen") << 0 << true << "Esc" << true << QList<int>{500};
+    QTest::newRow("Esc nach der letzten richtigen II") << 1 << true << "Esc" << true << QList<int>{500};
 }
 
-// Picks and cursor keys wait out every pause; Esc in a pause closes the
-// window, and the resumed pick records nothing.
+// A right pick's pause drops picks and cursor keys. In a wrong pick's pause
+// the cursor moves and a pick counts: it follows once the wrong pick is done,
+// never inside its pause, and ends the run at most once. Esc in a pause closes
+// the window, and the interrupted pick records nothing.
 void TestMatrix::pause()
 {
     QFETCH(int, zeile);
     QFETCH(bool, richtig);
-    QFETCH(bool, esc);
+    QFETCH(QString, eingabe);
     QFETCH(bool, letzte);
+    QFETCH(QList<int>, pausen);
     Trea11& f = starte(zeile);
     if (letzte) {
         for (int m = 1; m <= 2; ++m) {
@@ -300,6 +313,8 @@ void TestMatrix::pause()
         }
         waehleBisAuf(1, false);
     }
+    int meldefenster = 0;
+    Form::setzeModalErsatz([&](Form*) { return ++meldefenster, 0; });
     const QByteArray ergebnisse = m_ordner->lies(QStringLiteral("xbaserg4.dat"));
     const float vorher = f.punkte();
     const int naechste = f.matrix().naechste();
@@ -307,33 +322,47 @@ void TestMatrix::pause()
     QPoint falsch(0, 0);
     while (falsch == rechts)
         falsch.rx()++;
+    QPoint ziel;  // the cell of the number due when the pause began
     bool einmal = true;
     m_aktion = [&] {
         if (!std::exchange(einmal, false))
             return;
-        if (esc) {
+        if (eingabe == QLatin1String("Esc")) {
             QTest::keyClick(&f, Qt::Key_Escape);
             return;
         }
-        klicke(f, mitte(f, rechts));
-        tippeTasten(&f, QStringLiteral("RD"));
-        QTest::keyClick(&f, Qt::Key_Return);
+        ziel = zelleVon(f, f.matrix().liste()[f.matrix().naechste() - 1]);
+        if (eingabe == QLatin1String("Klick"))
+            klicke(f, mitte(f, ziel));
+        else
+            tippeZu(f, ziel);
     };
-    const int pausen = m_pausen.size();
+    m_pausen.clear();
     klicke(f, mitte(f, richtig ? rechts : falsch));
-    QCOMPARE(m_pausen.size(), pausen + 1);  // the input in the pause started none
-    if (esc) {
+    QCOMPARE(m_pausen.size(), pausen.size());
+    for (qsizetype i = 0; i < pausen.size(); ++i)
+        QCOMPARE(m_pausen[i], pausen[i]);
+    QCOMPARE(m_tiefste, 1);  // no pick was handled inside another's pause
+    if (eingabe == QLatin1String("Esc")) {
         QVERIFY(!f.isVisible());
         QVERIFY(!f.laeuft());
         QVERIFY(::meldung.isEmpty());
+        QCOMPARE(meldefenster, 0);
         QCOMPARE(m_ordner->lies(QStringLiteral("xbaserg4.dat")), ergebnisse);
         return;
     }
-    QCOMPARE(f.punkte(), vorher + (richtig ? 50.0f : -10.0f));
-    QCOMPARE(f.matrix().naechste(), naechste + (richtig ? 1 : 0));
-    QCOMPARE(f.cursor(), QPoint(0, 0));
+    QCOMPARE(f.punkte(), vorher + (richtig ? 50.0f : 40.0f));
+    if (letzte) {
+        QVERIFY(!f.isVisible());
+        QCOMPARE(meldefenster, 1);
+        QVERIFY(m_ordner->lies(QStringLiteral("xbaserg4.dat")) != ergebnisse);
+        return;
+    }
+    QCOMPARE(f.matrix().naechste(), naechste + 1);
+    QCOMPARE(f.cursor(), !richtig && eingabe == QLatin1String("Tasten") ? ziel : QPoint(0, 0));
     QVERIFY(f.wahlErlaubt());
     QVERIFY(f.isVisible());
+    QCOMPARE(meldefenster, 0);
 }
 
 void TestMatrix::lauf_data()

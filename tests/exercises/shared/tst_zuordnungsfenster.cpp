@@ -189,6 +189,7 @@ private slots:
     void ganzerLauf();
     void farbgruppen_data();
     void farbgruppen();
+    void farbgruppenJedesMalNeu();
     void wahlen();
     void cursorUndRahmen();
     void rahmenJedeRunde();
@@ -322,6 +323,24 @@ void TestZuordnungsfenster::farbgruppen()
     QCOMPARE(gruppen.size(), 3);
     QVERIFY(!f.isVisible());
     QCOMPARE(::meldung, QStringLiteral("Sie haben 1900 Punkte erreicht!"));
+}
+
+// The groups are the first draw of a run: it comes from a fresh seed, not from
+// the state the generator was left in (here the one every program start used to have).
+void TestZuordnungsfenster::farbgruppenJedesMalNeu()
+{
+    zufall::setzeFolge({});
+    Tzuo01& f = fenster(52);
+    QSet<int> erste;
+    for (int i = 0; i < 12; ++i) {
+        zufall::setzeSaat(1);
+        f.show();
+        tippeBlock(f, QStringLiteral("0"));
+        QVERIFY(f.laeuft());
+        erste << f.gruppen().front();
+        f.close();
+    }
+    QVERIFY2(erste.size() > 1, "twelve runs began with the same group");
 }
 
 void TestZuordnungsfenster::wahlen()
