@@ -8,24 +8,38 @@
 #include <csetjmp>
 #include <cstdio>
 #include <jpeglib.h>
+#include <jerror.h>
 
 namespace {
 
 struct Fehlerziel {
     jpeg_error_mgr basis;
     std::jmp_buf sprung;
-    char text[JMSG_LENGTH_MAX];
+    bool dateiende = false;  // the data ended before the picture did
 };
 
 // libjpeg would end the process on an error; jump back to the caller instead.
+// Its own texts are English: the reason is told in German from its code.
 void beiFehler(j_common_ptr info)
 {
-    auto* ziel = reinterpret_cast<Fehlerziel*>(info->err);
-    (*info->err->format_message)(info, ziel->text);
-    std::longjmp(ziel->sprung, 1);
+    std::longjmp(reinterpret_cast<Fehlerziel*>(info->err)->sprung, 1);
 }
 
-void beiWarnung(j_common_ptr, int) {}
+// At the end of the data libjpeg only warns and makes the rest of the picture up.
+void beiWarnung(j_common_ptr info, int stufe)
+{
+    if (stufe < 0 && info->err->msg_code == JWRN_JPEG_EOF)
+        reinterpret_cast<Fehlerziel*>(info->err)->dateiende = true;
+}
+
+QString grundVon(const Fehlerziel& fehler)
+{
+    if (fehler.dateiende)
+        return QStringLiteral("Die Datei ist unvollständig.");
+    if (fehler.basis.msg_code == JERR_OUT_OF_MEMORY)
+        return QStringLiteral("Zu wenig Arbeitsspeicher.");
+    return QStringLiteral("Die Datei ist kein gültiges JPEG-Bild.");
+}
 
 // A header may claim up to 65500 x 65500 pixels, and a progressive picture
 // needs memory for all of them before the first line comes out. Larger than a
@@ -47,10 +61,9 @@ QString dekodiere(const QByteArray& daten, QImage* bild)
     info.err = jpeg_std_error(&fehler.basis);
     fehler.basis.error_exit = beiFehler;
     fehler.basis.emit_message = beiWarnung;
-    fehler.text[0] = '\0';
     if (setjmp(fehler.sprung)) {
         jpeg_destroy_decompress(&info);
-        return QStringLiteral("Die Datei ist kein gültiges JPEG-Bild (%1).").arg(QString::fromLatin1(fehler.text));
+        return grundVon(fehler);
     }
     jpeg_create_decompress(&info);
     jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(daten.constData()),
@@ -75,7 +88,8 @@ QString dekodiere(const QByteArray& daten, QImage* bild)
     }
     jpeg_finish_decompress(&info);
     jpeg_destroy_decompress(&info);
-    return {};
+    // a picture cut short is not shown with a made-up grey rest
+    return fehler.dateiende ? grundVon(fehler) : QString();
 }
 
 }

@@ -3,6 +3,7 @@
 #include "common/zustand.h"
 #include "platform/anwendung.h"
 #include "platform/farben.h"
+#include "platform/menueleiste.h"
 #include "platform/schriften.h"
 #include "platform/taskleiste.h"
 #include "shell/aufruf.h"
@@ -91,9 +92,9 @@ Tformm::Tformm()
     setzeMaximiert(true);
     setzeKeyPreview(true);
     setFont(schrift::font(QStringLiteral("Arial"), 13));
-    MainMenu1 = new QMenuBar(this);
+    // worked by mouse and, as a Windows menu bar is, by F10 or Alt and the arrow keys
+    MainMenu1 = new Menueleiste(this);
     MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
-    MainMenu1->setNativeMenuBar(false);
     Edit1 = new QLineEdit(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->hide();

@@ -42,28 +42,36 @@ void Tnut01::FormShow()
     lst1nut01->clear();
     nutzerliste = nutzerregister::lies();
     nutzerzahl = nutzerregister::belegt(nutzerliste);
-    fuellen();
+    fuellen(nutzerliste);
 }
 
-void Tnut01::fuellen()
+void Tnut01::fuellen(QStringList zeilen)
 {
-    QStringList zeilen = nutzerliste;
     if (m_sortiert) {
-        // alphabetical as a German reader expects it: case does not count, "Ä" goes with "A"
+        // the free slots first, whatever the names hold; then alphabetical as a
+        // German reader expects it: case does not count, "Ä" goes with "A"
         QCollator ordnung{QLocale(QLocale::German, QLocale::Germany)};
         ordnung.setCaseSensitivity(Qt::CaseInsensitive);
-        std::stable_sort(zeilen.begin(), zeilen.end(),
-                         [&](const QString& a, const QString& b) { return ordnung.compare(a, b) < 0; });
+        std::stable_sort(zeilen.begin(), zeilen.end(), [&](const QString& a, const QString& b) {
+            const bool freiA = nutzerregister::frei(a), freiB = nutzerregister::frei(b);
+            if (freiA != freiB)
+                return freiA;
+            return ordnung.compare(a, b) < 0;
+        });
     }
     lst1nut01->clear();
     lst1nut01->addItems(zeilen);
     lst1nut01->setCurrentRow(0);
 }
 
+// Sorts what the list shows: after a failed reading it is empty and stays so.
 void Tnut01::Button1Click()
 {
     if (nutzerzahl < 40)
         dialog::zeige(QStringLiteral("Bei weniger als 40 Nutzern stehen die Einträge am Ende der Liste!"));
     m_sortiert = true;
-    fuellen();
+    QStringList zeilen;
+    for (int i = 0; i < lst1nut01->count(); ++i)
+        zeilen << lst1nut01->item(i)->text();
+    fuellen(zeilen);
 }

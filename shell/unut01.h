@@ -20,7 +20,7 @@ protected:
 private:
     Tnut01();
     void Button1Click();
-    void fuellen();
+    void fuellen(QStringList zeilen);
     bool m_sortiert = false;  // stays sorted for the rest of the run
 };
 

@@ -113,11 +113,13 @@ void Tpra06::vorbereiten()
     for (int i : zufall::ohneWiederholung(m_art.aufgaben, static_cast<int>(brauchbar.size())))
         m_gezogen.push_back(brauchbar[i - 1]);
     if (m_art.panel) {
-        // the panel behind the question, painted once per run
+        // the panel behind the question, painted once per run, with its black outline
         Leinwand& c = canvas();
+        c.stiftFarbe = farbe::schwarz;
+        c.stiftBreite = 1;
         c.pinselFarbe = farbe::silber;
         c.pinselKlar = false;
-        c.fuellen(width() / 6, height() / 6, width() * 5 / 6, height() * 3 / 4);
+        c.rechteck(width() / 6, height() / 6, width() * 5 / 6, height() * 3 / 4);
         update();
     }
 }

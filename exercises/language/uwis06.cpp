@@ -1,5 +1,6 @@
 #include "exercises/language/uwis06.h"
 
+#include "common/textformat.h"
 #include "common/zufall.h"
 #include "exercises/shared/wortliste.h"
 #include "platform/anwendung.h"
@@ -45,9 +46,12 @@ private:
 
 }
 
+// Capitals for a to z only: a library upper case makes "ß" two letters, and the
+// dots would no longer match the word. A word with any other character cannot
+// be completed.
 void Galgenwort::neu(const QString& wort)
 {
-    m_wort = wort.toUpper();
+    m_wort = textformat::grossAZ(wort);
     m_anzeige = QString(m_wort.size(), QLatin1Char('.'));
     m_gewaehlt.fill(false);
 }

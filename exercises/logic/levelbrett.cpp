@@ -108,12 +108,15 @@ bool Levelbrett::FormShortCut(int t, QKeyEvent*)
     case taste::kRechts: richtung = 2; break;
     case taste::kRunter: richtung = 3; break;
     case taste::kLinks: richtung = 4; break;
-    default:
+    default: {
         // Enter and Space are the board's, never the focused "zurück"'s
-        if (!sondertaste(t))
-            return false;
+        const bool genommen = sondertaste(t);
+        // every key checks, also one the board does not use: a level without
+        // targets (or with one peg) is won by the first key
+        const bool warOffen = m_offen;
         pruefe(QStringLiteral("GESCHAFFT!!"));
-        return true;
+        return genommen || (warOffen && !m_offen);
+    }
     }
     if (m_offen) {
         pfeil(richtung);

@@ -285,15 +285,14 @@ void Tlog09::weiterClick()
     m_lauf.beende(this, m_art.programm, m_lauf.abschluss());
 }
 
+// Keys act only while picking is enabled; the close box closes at any time.
 bool Tlog09::FormShortCut(int taste, QKeyEvent*)
 {
-    if (taste == taste::kEsc) {
-        close();
-        return true;
-    }
     if (!m_offen)
         return false;  // Enter and Space press "ENTER" once it is shown
-    if (taste >= 'A' && taste <= 'D')
+    if (taste == taste::kEsc)
+        close();
+    else if (taste >= 'A' && taste <= 'D')
         waehle(taste - 'A' + 1);
     else if (taste == taste::kLeer)
         reaktion();

@@ -309,10 +309,14 @@ void TestPlatform::jpegFehler_data()
     QTest::addColumn<QString>("beginn");
     QTest::newRow("fehlt") << QByteArray() << "Datei fehlt.jpg kann nicht geöffnet werden. ";
     QTest::newRow("leer") << QByteArray("") << "Datei leer.jpg kann nicht geöffnet werden. ";
-    QTest::newRow("kein JPEG") << QByteArray("GIF89a kein jpeg") << "Datei kaputt.jpg kann nicht geöffnet werden. ";
+    // the reason in German, never the library's English text
+    QTest::newRow("kein JPEG") << QByteArray("\xC7\x90 kein jpeg")
+                               << "Datei kaputt.jpg kann nicht geöffnet werden. Die Datei ist kein gültiges JPEG-Bild.";
     QByteArray halb = hintergrundbild();
     halb.truncate(600);
-    QTest::newRow("abgeschnitten") << halb << "Datei halb.jpg kann nicht geöffnet werden. ";
+    QTest::newRow("abgeschnitten") << halb << "Datei halb.jpg kann nicht geöffnet werden. Die Datei ist unvollständig.";
+    QTest::newRow("Kopf abgeschnitten") << hintergrundbild().left(20)
+                                        << "Datei kopf.jpg kann nicht geöffnet werden. Die Datei ist unvollständig.";
     // a header that claims 65000 x 65000 pixels: refused, never a crash or gigabytes of memory
     QByteArray riesig = hintergrundbild();
     const qsizetype sof = riesig.indexOf(QByteArray("\xFF\xC0", 2));
@@ -357,9 +361,8 @@ void TestPlatform::jpegFehler()
     QElapsedTimer uhr;
     uhr.start();
     try {
-        const QImage bild = ladeJpeg(name);
-        // a cut-off file may decode with grey rest; it must not crash
-        QVERIFY(name == QLatin1String("halb.jpg") && !bild.isNull());
+        ladeJpeg(name);
+        QFAIL("kein Fehler");
     } catch (const VelmoraFehler& e) {
         if (beginn.endsWith(QLatin1Char('.'))) {
             QCOMPARE(e.text(), beginn);

@@ -24,6 +24,8 @@ private slots:
     void cleanup();
     void menueleiste();
     void jederPunktRuftSeineNummer();
+    void tastatur_data();
+    void tastatur();
     void ohneNutzer();
     void infosZweiFensterNacheinander();
     void loeschenFragtNachPasswort();
@@ -88,6 +90,65 @@ void TestFenster::jederPunktRuftSeineNummer()
     }
     QCOMPARE(m_geoeffnet, erwartet);
     QCOMPARE(m_fenster->gezeigt.count(QStringLiteral("regel")), 110);
+}
+
+void TestFenster::tastatur_data()
+{
+    // keys as letters: F F10, A Alt alone, < > Left and Right, v Down, r Enter, x Esc
+    QTest::addColumn<QString>("tasten");
+    QTest::addColumn<QString>("titel");  // the menu title marked, empty: none
+    QTest::addColumn<QString>("punkt");  // the item marked in the open menu, empty: none open
+    QTest::addColumn<int>("programm");   // called, 0: none
+    QTest::newRow("F10") << "F" << "Verwaltung" << "" << 0;
+    QTest::newRow("Alt") << "A" << "Verwaltung" << "" << 0;
+    QTest::newRow("rechts") << "F>>" << "Mathematik" << "" << 0;
+    QTest::newRow("links um") << "A<" << "Wissen" << "" << 0;
+    QTest::newRow("runter öffnet") << "Fv" << "Verwaltung" << "N. anzeigen" << 0;
+    QTest::newRow("Enter öffnet") << "F>r" << "Zahlen" << "Tippen" << 0;
+    QTest::newRow("im Menü weiter") << "F>vv" << "Zahlen" << "Zählen" << 0;
+    QTest::newRow("Esc schließt das Menü") << "F>vx" << "Zahlen" << "" << 0;
+    QTest::newRow("Esc verlässt") << "F>x" << "" << "" << 0;
+    QTest::newRow("F10 verlässt") << "FF" << "" << "" << 0;
+    QTest::newRow("Alt verlässt") << "AA" << "" << "" << 0;
+    QTest::newRow("wählen") << "F>>vvr" << "" << "" << 26;
+}
+
+// The menu bar worked from the keyboard alone; keys go where the focus is.
+void TestFenster::tastatur()
+{
+    QFETCH(QString, tasten);
+    QFETCH(QString, titel);
+    QFETCH(QString, punkt);
+    QFETCH(int, programm);
+    Programmtabelle::global().setze(26, [this] { m_geoeffnet << 26; });
+    nutzer = 1;
+    Tformm& f = Tformm::instanz();
+    f.show();
+    QApplication::setActiveWindow(&f);
+    const QMap<QChar, Qt::Key> taste{{'F', Qt::Key_F10}, {'A', Qt::Key_Alt},   {'<', Qt::Key_Left},
+                                     {'>', Qt::Key_Right}, {'v', Qt::Key_Down}, {'r', Qt::Key_Return},
+                                     {'x', Qt::Key_Escape}};
+    for (QChar c : tasten) {
+        QWidget* ziel = QApplication::activePopupWidget() ? QApplication::activePopupWidget()
+                        : QApplication::focusWidget()     ? QApplication::focusWidget()
+                                                          : &f;
+        QTest::keyClick(ziel, taste.value(c));
+    }
+    QAction* markiert = f.MainMenu1->activeAction();
+    // the marked title is seen marked, also before its menu opens
+    const QImage leiste = f.MainMenu1->grab().toImage();
+    const QRect feld = markiert ? f.MainMenu1->actionGeometry(markiert) : QRect();
+    const QColor titelgrund = markiert ? QColor(leiste.pixel(feld.left() + 2, feld.center().y())) : QColor();
+    auto* offen = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    const QString gezeigt = offen && offen->activeAction() ? offen->activeAction()->text() : QString();
+    while (QApplication::activePopupWidget())
+        QApplication::activePopupWidget()->close();
+    f.hide();
+    QCOMPARE(markiert ? markiert->text() : QString(), titel);
+    if (markiert)
+        QCOMPARE(titelgrund, f.MainMenu1->palette().color(QPalette::Highlight));
+    QCOMPARE(gezeigt, punkt);
+    QCOMPARE(m_geoeffnet, programm ? QList<int>{programm} : QList<int>());
 }
 
 void TestFenster::ohneNutzer()

@@ -9,6 +9,7 @@
 #include "exercises/language/register.h"
 #include "exercises/language/upra06.h"
 #include "platform/dialoge.h"
+#include "platform/farben.h"
 #include "shell/aufruf.h"
 #include "shell/ergebnisse.h"
 #include "shell/programmtabelle.h"
@@ -413,13 +414,14 @@ void TestFragen::optionenUndUrteil_data()
     QTest::addColumn<QString>("anzeige");  // the question shown, as the test's content makes it
     QTest::addColumn<QString>("falsch");
     QTest::addColumn<QString>("fehler");
+    QTest::addColumn<bool>("panel");  // silver with a black outline behind the question
     QTest::newRow("121") << 121 << "Praktisches Allgemeinwissen"
                          << "Praxisfrage %1?\n1) eins\n2) zwei\n3) drei\n4) vier\n5) fünf"
-                         << "" << "FEHLER! Lösung:%2";
+                         << "" << "FEHLER! Lösung:%2" << true;
     QTest::newRow("131") << 131 << "QUIZ" << "1)  Ja %1\n2)  Nein\n3)  Vielleicht\n4)  Nie" << ""
-                         << "FEHLER! Lösung:%2";
-    QTest::newRow("125") << 125 << "Zahlen" << "Zahlenfrage %1?" << "999" << "FEHLER! Lösung: %2";
-    QTest::newRow("127") << 127 << "Denksport" << "Denkaufgabe %1?" << "999" << "FEHLER! Lösung: %2";
+                         << "FEHLER! Lösung:%2" << false;
+    QTest::newRow("125") << 125 << "Zahlen" << "Zahlenfrage %1?" << "999" << "FEHLER! Lösung: %2" << true;
+    QTest::newRow("127") << 127 << "Denksport" << "Denkaufgabe %1?" << "999" << "FEHLER! Lösung: %2" << false;
 }
 
 // The question and its options as shown, and the verdict of a wrong answer.
@@ -430,10 +432,15 @@ void TestFragen::optionenUndUrteil()
     QFETCH(QString, anzeige);
     QFETCH(QString, falsch);
     QFETCH(QString, fehler);
+    QFETCH(bool, panel);
     Fenster w(n);
     QCOMPARE(w.f->windowTitle(), titel);
     QVERIFY(w.eingabe->isHidden() && w.weiter->isHidden());
     w.start->click();
+    const QImage& grund = *w.f->canvas().bild();
+    const QPoint rand(w.f->width() / 6, w.f->height() / 2);
+    QCOMPARE(QColor(grund.pixel(rand)), panel ? farbe::schwarz : w.f->farbe());
+    QCOMPARE(QColor(grund.pixel(rand + QPoint(1, 0))), panel ? farbe::silber : w.f->farbe());
     const int i = w.nummer();
     QCOMPARE(n == 131 ? w.optionen() : w.frage(), anzeige.arg(i));
     if (n == 131)

@@ -1,6 +1,7 @@
 // "Galgenmann" driven through its keys and its letter board, from both menus to
 // the recorded result.
 #include "common/satzdatei.h"
+#include "common/textformat.h"
 #include "common/uhr.h"
 #include "common/zufall.h"
 #include "common/zustand.h"
@@ -99,6 +100,8 @@ class TestGalgenmann : public QObject {
 private slots:
     void init();
     void cleanup();
+    void grossbuchstaben_data();
+    void grossbuchstaben();
     void kosten_data();
     void kosten();
     void zellen_data();
@@ -125,6 +128,32 @@ void TestGalgenmann::cleanup()
         fenster().close();
     m_umgebung.reset();
     m_ordner.reset();
+}
+
+void TestGalgenmann::grossbuchstaben_data()
+{
+    QTest::addColumn<QString>("wort");
+    QTest::addColumn<QString>("gross");
+    QTest::addColumn<bool>("loesbar");  // by the 26 letters
+    QTest::newRow("a bis z") << "Haus" << "HAUS" << true;
+    QTest::newRow("ß") << "Fuß" << "FUß" << false;
+    QTest::newRow("Umlaut") << "Bär" << "BäR" << false;
+    QTest::newRow("großer Umlaut") << "Öl" << "ÖL" << false;
+}
+
+// One dot per character as typed: only a to z become capitals.
+void TestGalgenmann::grossbuchstaben()
+{
+    QFETCH(QString, wort);
+    QFETCH(QString, gross);
+    QFETCH(bool, loesbar);
+    Galgenwort g;
+    g.neu(wort);
+    QCOMPARE(g.wort(), gross);
+    QCOMPARE(g.anzeige(), QString(wort.size(), QLatin1Char('.')));
+    for (int l = 1; l <= 26; ++l)
+        g.waehle(l);
+    QCOMPARE(g.geloest(), loesbar);
 }
 
 void TestGalgenmann::kosten_data()
@@ -248,7 +277,7 @@ void TestGalgenmann::ausBeidenMenues()
         QVERIFY2(wort.size() >= 1 && wort.size() <= 7, qPrintable(wort));
     QCOMPARE(gespielt.size(), 9);
     for (int k = 0; k < 9; ++k)
-        QCOMPARE(gespielt[k], gezogen[k].toUpper());
+        QCOMPARE(gespielt[k], textformat::grossAZ(gezogen[k]));
     // 100 + 9 x 200 - 10 for the missing letter - 18 seconds
     QCOMPARE(letztesErgebnis(54), QStringLiteral("07.03.2026   1872"));
     QCOMPARE(meldung, QStringLiteral("Sie haben 1872 Punkte erreicht!"));

@@ -148,8 +148,9 @@ void TestOrdnen::picks_data()
                                     << 125.0f << true;
     QTest::newRow("rechte Taste nimmt zurück") << vertauscht << "BD<ACD" << richtig << 200.0f << false;
     QTest::newRow("fremde Tasten") << vertauscht << "BXE1AC\tD" << richtig << 200.0f << false;
-    // after the verdict the task takes no more picks
+    // after the verdict the task takes no more picks, and Esc no longer closes
     QTest::newRow("danach nichts") << vertauscht << "BACDAB <" << richtig << 200.0f << false;
+    QTest::newRow("Esc nach dem Urteil") << vertauscht << "BACD\x1b" << richtig << 200.0f << false;
 }
 
 void TestOrdnen::picks()
@@ -167,6 +168,8 @@ void TestOrdnen::picks()
             QTest::mouseClick(f.pb, Qt::RightButton, Qt::NoModifier, inZeile(f, 2));
         else if (c == QLatin1Char('\t'))
             QTest::keyClick(&f, Qt::Key_Tab);
+        else if (c == QLatin1Char('\x1b'))
+            QTest::keyClick(&f, Qt::Key_Escape);
         else
             QTest::keyClick(&f, c.toLatin1());
     }
@@ -261,9 +264,11 @@ void TestOrdnen::blattBleibtBeiAktivierung()
     QVERIFY(f.start->isVisible());
     QVERIFY(!f.pb->isVisible());
     QVERIFY(!f.aufzahl->isVisible());
-    // keys before Start pick nothing
+    // keys before Start pick nothing, and Esc does not close
     QTest::keyClick(&f, 'A');
     QCOMPARE(f.auswahl().zahl(), 0);
+    QTest::keyClick(&f, Qt::Key_Escape);
+    QVERIFY(f.isVisible());
     QCOMPARE(letztesErgebnis(51).trimmed(), QString());
 }
 

@@ -57,8 +57,8 @@ QString codes(const std::function<int(int, int)>& feld, const QString& wie)
 Qt::Key pfeilTaste(int r) { return std::array{Qt::Key_Up, Qt::Key_Right, Qt::Key_Down, Qt::Key_Left}[std::size_t(r - 1)]; }
 
 // Keys as letters: U R D L arrows, E Enter, S Space, X Esc, Z and Y Enter and
-// Space with "zurück" focused, K<x><y> a click on cell (x, y), W a click in the
-// strip beyond row and column 10.
+// Space with "zurück" focused, Q a key the boards do not use, K<x><y> a click
+// on cell (x, y), W a click in the strip beyond row and column 10.
 void spiele(Levelbrett& f, const QString& tasten)
 {
     const int zelle = 10 * f.einheit();
@@ -73,6 +73,8 @@ void spiele(Levelbrett& f, const QString& tasten)
             QTest::keyClick(&f, Qt::Key_Space);
         else if (t == QLatin1Char('X'))
             QTest::keyClick(&f, Qt::Key_Escape);
+        else if (t == QLatin1Char('Q'))
+            QTest::keyClick(&f, Qt::Key_Q);
         else if (t == QLatin1Char('Z')) {
             f.button1->setFocus();
             QTest::keyClick(f.button1, Qt::Key_Return);
@@ -314,6 +316,10 @@ void TestSpringenSchieben::fenster_data()
     QTest::newRow("Springen über den Rand") << true << "//3222" << "LRRE" << keine << 3 << "111/111/3422";
     QTest::newRow("Schieben gelöst") << false << "R15" << "R" << taste << 103 << QString();
     QTest::newRow("Schieben ohne Ziel") << false << "R.." << "L" << taste << 103 << QString();
+    // after every key, also one the board does not use
+    QTest::newRow("Schieben ohne Ziel, fremde Taste") << false << "R.." << "Q" << taste << 103 << QString();
+    QTest::newRow("Springen ein Stein, fremde Taste") << true << "//2" << "Q" << taste << 103 << QString();
+    QTest::newRow("Schieben fremde Taste") << false << "R1.5" << "Q" << keine << 3 << "0105";
     QTest::newRow("Leertaste bei zurück") << false << "R1.5" << "RY" << keine << 3 << "0105";
     QTest::newRow("Schieben zurück") << false << "R1..5" << "RRS" << keine << 3 << "00105";
     QTest::newRow("Schieben Esc") << false << "R1.5" << "RX" << keine << 3 << QString();
