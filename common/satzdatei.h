@@ -39,7 +39,8 @@ constexpr qint64 kHoechstgroesse = 4 * 1024 * 1024;
 // records written so far their old bytes back. A kill in the middle of such a
 // write leaves the file at its size with the records before it new and the rest
 // old. A new file gets the permissions of the umask. Throws EAFehler (5 access
-// refused, 101 disk full or any other failure to write).
+// refused, 100 a file written in place is no longer its size, 101 disk full or
+// any other failure to write).
 void schreibeDatei(const QString& pfad, const QByteArray& daten);
 
 // Removes the temporary copies (".name.velmora-" and six characters) that a

@@ -101,7 +101,7 @@ void TestCommon::satzdateiLesenSchreiben()
     QCOMPARE(b.mid(7 * 21, 4), QByteArray("\x03" "Eva"));
     QCOMPARE(b.mid(8 * 21, 6), QByteArray("\x05-----"));
     // no temporary file left beside it
-    QCOMPARE(QDir(ordner.pfad(QString())).entryList({QStringLiteral("*xbasan*")}, QDir::Files).size(), 1);
+    QCOMPARE(QDir(ordner.pfad(QString())).entryList({QStringLiteral("*xbasan*")}, QDir::Files | QDir::Hidden).size(), 1);
 }
 
 void TestCommon::satzdateiFehler_data()
@@ -210,7 +210,7 @@ void TestCommon::satzdateiSchreibfehler()
     QFETCH(int, gescheitert);
     Arbeitsordner ordner;
     const QStringList dateien{QStringLiteral("xbasan.dat"), QStringLiteral("xbasplan.dat"), QStringLiteral("xbaserg0.dat")};
-    const QStringList vorherListe = QDir(ordner.pfad(QString())).entryList(QDir::Files);
+    const QStringList vorherListe = QDir(ordner.pfad(QString())).entryList(QDir::Files | QDir::Hidden);
     QList<QByteArray> vorher;
     for (const QString& d : dateien)
         vorher << ordner.lies(d);
@@ -236,7 +236,7 @@ void TestCommon::satzdateiSchreibfehler()
     }
     QCOMPARE(ordner.lies(QStringLiteral("xbaserg0.dat")).size(), 92400);
     // no temporary copy left beside them
-    QCOMPARE(QDir(ordner.pfad(QString())).entryList(QDir::Files), vorherListe);
+    QCOMPARE(QDir(ordner.pfad(QString())).entryList(QDir::Files | QDir::Hidden), vorherListe);
 }
 
 namespace {
@@ -250,6 +250,20 @@ void altere(const QString& pfad, int sekunden)
     zeiten[1] = zeiten[0];
     ::utimensat(AT_FDCWD, QFile::encodeName(pfad).constData(), zeiten, AT_SYMLINK_NOFOLLOW);
 }
+
+// A child process that is killed however the test ends, so it never outlives it.
+struct Kind {
+    pid_t pid;
+    ~Kind() { beende(); }
+    void beende()
+    {
+        if (pid > 0) {
+            ::kill(pid, SIGKILL);
+            ::waitpid(pid, nullptr, 0);
+            pid = 0;
+        }
+    }
+};
 
 QStringList kopienIn(const QString& ordner)
 {
@@ -334,13 +348,12 @@ void TestCommon::satzdateiKopieEinesAnderenLaeufers()
         }
         ::_exit(1);  // it should never get here
     }
+    Kind kind{pid};
     ::close(rohr[1]);
     pollfd warten{rohr[0], POLLIN, 0};
     char c = 0;
     const bool angehalten = ::poll(&warten, 1, 10000) == 1 && ::read(rohr[0], &c, 1) == 1;
     ::close(rohr[0]);
-    if (!angehalten)
-        ::kill(pid, SIGKILL);
     QVERIFY(angehalten);
     const QStringList kopien = kopienIn(ordner.pfad(QString()));
     QCOMPARE(kopien.size(), 1);
@@ -348,11 +361,8 @@ void TestCommon::satzdateiKopieEinesAnderenLaeufers()
     // held by its writer: kept even when it looks old
     altere(kopie, 3600);
     satzdatei::raeumeAuf(ordner.pfad(QString()));
-    const bool gehalten = QFile::exists(kopie);
-    ::kill(pid, SIGKILL);
-    int status = 0;
-    QCOMPARE(::waitpid(pid, &status, 0), pid);
-    QVERIFY(gehalten);
+    QVERIFY(QFile::exists(kopie));
+    kind.beende();
     // the killed write left the file whole with its old bytes, and its copy
     QCOMPARE(ordner.lies(QStringLiteral("xbasan.dat")), vorher);
     QVERIFY(QFile::exists(kopie));

@@ -213,7 +213,7 @@ void TestInhalt::schreibfehlerLaesstKeineKurzeDatei()
         if (!eigene.contains(name))
             QVERIFY(f.open(QIODevice::Append) && f.write("x") == 1);
     }
-    const QStringList vorherListe = QDir(dir.path()).entryList(QDir::Files);
+    const QStringList vorherListe = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
     QMap<QString, QByteArray> vorher;
     for (const QString& d : vorherListe)
         vorher[d] = lies(dir.filePath(d));
@@ -227,7 +227,7 @@ void TestInhalt::schreibfehlerLaesstKeineKurzeDatei()
     }
     satzdatei::setzeFehlerNach(satzdatei::Schritt::Schreiben, 0);
     // every file whole: the old bytes or the new ones, or the register written in full
-    QStringList nachher = QDir(dir.path()).entryList(QDir::Files);
+    QStringList nachher = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
     if (nachher.removeOne(QStringLiteral("xbasan.dat")))
         QCOMPARE(lies(dir.filePath(QStringLiteral("xbasan.dat"))).size(), 840);
     QCOMPARE(nachher, vorherListe);
