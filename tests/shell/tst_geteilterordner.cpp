@@ -208,6 +208,7 @@ QByteArray satz(const QString& datei, int groesse, int nummer)
 class TestGeteilterOrdner : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
     void schreibenAlsAnderesKonto_data();
@@ -221,10 +222,14 @@ private:
     std::unique_ptr<Arbeitsordner> m_ordner;
 };
 
-void TestGeteilterOrdner::init()
+void TestGeteilterOrdner::initTestCase()
 {
     if (::geteuid() != 0)
         QSKIP("needs root: the writes are made by a child process that switches to another user id");
+}
+
+void TestGeteilterOrdner::init()
+{
     m_ordner = std::make_unique<Arbeitsordner>();
     nutzer = 0;
     nutzername.clear();
