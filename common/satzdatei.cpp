@@ -7,10 +7,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QSet>
 #include <cerrno>
 #include <cstring>
+#include <ctime>
+#include <utility>
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -53,6 +57,8 @@ struct Fehlerstelle {
     int n = 0;
 } g_fehlerstelle;
 
+std::function<void()> g_vorDemErsetzen;
+
 // True when the seam makes this step fail.
 bool gestellterFehler(Schritt art)
 {
@@ -63,6 +69,12 @@ bool gestellterFehler(Schritt art)
 
 int codeFuer(int err) { return err == EACCES || err == EPERM || err == EROFS ? 5 : 101; }
 
+// The marker in the name of every temporary copy: no person names a backup so.
+constexpr char kMarke[] = ".velmora-";
+
+// A copy older than this that nobody holds was left by a killed write.
+constexpr time_t kVerwaistNach = 60;
+
 // The file a path names; a symbolic link is written through, not replaced.
 QByteArray ziel(const QString& pfad)
 {
@@ -70,94 +82,292 @@ QByteArray ziel(const QString& pfad)
     return QFile::encodeName(info.isSymLink() && info.exists() ? info.canonicalFilePath() : pfad);
 }
 
-mode_t modusFuer(const QByteArray& ziel)
+QByteArray ordnerVon(const QByteArray& pfad)
 {
-    struct stat st;
-    if (::stat(ziel.constData(), &st) == 0)
-        return st.st_mode & 07777;
+    return QFile::encodeName(QFileInfo(QFile::decodeName(pfad)).absolutePath());
+}
+
+mode_t neuerModus()
+{
     const mode_t maske = ::umask(0);
     ::umask(maske);
     return 0666 & ~maske;
 }
 
-// Writes daten to a new temporary file beside zielpfad and syncs it; returns
-// its name. Nothing is left behind on failure.
-QByteArray schreibeKopie(const QByteArray& zielpfad, const QByteArray& daten)
+// Closes a descriptor when it goes out of scope.
+class Deskriptor {
+public:
+    explicit Deskriptor(int fd) : m_fd(fd) {}
+    ~Deskriptor() { ::close(m_fd); }
+    Deskriptor(const Deskriptor&) = delete;
+    Deskriptor& operator=(const Deskriptor&) = delete;
+
+private:
+    int m_fd;
+};
+
+// Writes n bytes at pos, through short writes and interrupted calls.
+void schreibeAn(int fd, const char* p, qint64 n, qint64 pos)
 {
-    QByteArray kopie = zielpfad + ".XXXXXX";
-    const int fd = ::mkostemp(kopie.data(), O_CLOEXEC);
-    if (fd < 0)
-        throw EAFehler(codeFuer(errno));
-    const auto scheitern = [&](int err) {
-        ::close(fd);
-        ::unlink(kopie.constData());
-        throw EAFehler(codeFuer(err));
-    };
-    if (::fchmod(fd, modusFuer(zielpfad)) != 0)
-        scheitern(errno);
-    if (gestellterFehler(Schritt::Schreiben))
-        scheitern(ENOSPC);
-    for (qsizetype fertig = 0; fertig < daten.size();) {
-        const ssize_t n = ::write(fd, daten.constData() + fertig, size_t(daten.size() - fertig));
-        if (n < 0 && errno == EINTR)
+    while (n > 0) {
+        const ssize_t k = ::pwrite(fd, p, size_t(n), off_t(pos));
+        if (k < 0 && errno == EINTR)
             continue;
-        if (n <= 0)
-            scheitern(n < 0 ? errno : ENOSPC);
-        fertig += n;
+        if (k < 0)
+            throw EAFehler(codeFuer(errno));
+        if (k == 0)
+            throw EAFehler(101);
+        p += k;
+        n -= k;
+        pos += k;
     }
-    // on the disk before the rename, so a crash never leaves a short file under the old name
-    if (gestellterFehler(Schritt::Leeren))
-        scheitern(ENOSPC);
-    if (::fsync(fd) != 0)
-        scheitern(errno);
-    if (::close(fd) != 0) {
-        const int err = errno;
-        ::unlink(kopie.constData());
-        throw EAFehler(codeFuer(err));
+}
+
+QByteArray liesAn(int fd, qint64 n)
+{
+    QByteArray b(n, '\0');
+    for (qint64 pos = 0; pos < n;) {
+        const ssize_t k = ::pread(fd, b.data() + pos, size_t(n - pos), off_t(pos));
+        if (k < 0 && errno == EINTR)
+            continue;
+        if (k < 0)
+            throw EAFehler(codeFuer(errno));
+        if (k == 0)
+            throw EAFehler(100);
+        pos += k;
     }
+    return b;
+}
+
+// A temporary copy beside a file. Its writer holds it locked while it lives,
+// so the clean-up at start leaves it alone; left unused, it is removed.
+class Kopie {
+public:
+    Kopie() = default;
+    Kopie(QByteArray name, int fd) : m_name(std::move(name)), m_fd(fd) {}
+    Kopie(Kopie&& k) noexcept : m_name(std::move(k.m_name)), m_fd(std::exchange(k.m_fd, -1)) {}
+    Kopie& operator=(Kopie&& k) noexcept
+    {
+        if (this != &k) {
+            verwerfen();
+            m_name = std::move(k.m_name);
+            m_fd = std::exchange(k.m_fd, -1);
+        }
+        return *this;
+    }
+    ~Kopie() { verwerfen(); }
+
+    explicit operator bool() const { return m_fd >= 0; }
+
+    void fuelle(const QByteArray& daten)
+    {
+        if (gestellterFehler(Schritt::Schreiben))
+            throw EAFehler(101);
+        schreibeAn(m_fd, daten.constData(), daten.size(), 0);
+        // on the disk before the rename, so a crash never leaves a short file under the old name
+        if (gestellterFehler(Schritt::Leeren))
+            throw EAFehler(101);
+        if (::fsync(m_fd) != 0)
+            throw EAFehler(codeFuer(errno));
+    }
+
+    void ersetze(const QByteArray& zielpfad)
+    {
+        const bool gestellt = gestellterFehler(Schritt::Abschliessen);
+        if (gestellt || ::rename(m_name.constData(), zielpfad.constData()) != 0)
+            throw EAFehler(codeFuer(gestellt ? ENOSPC : errno));
+        ::close(std::exchange(m_fd, -1));  // its bytes are synced; this ends the lock
+    }
+
+private:
+    void verwerfen()
+    {
+        if (m_fd < 0)
+            return;
+        ::unlink(m_name.constData());  // while still locked
+        ::close(std::exchange(m_fd, -1));
+    }
+
+    QByteArray m_name;
+    int m_fd = -1;
+};
+
+// A locked copy beside zielpfad with the owner, group and mode of the file
+// there (alt), or those of a new file. Empty when the folder takes no new file
+// or the copy cannot be given that owner and group: the file is then written
+// in place.
+Kopie legeKopieAn(const QByteArray& zielpfad, const struct stat* alt)
+{
+    const QFileInfo info(QFile::decodeName(zielpfad));
+    QByteArray name = QFile::encodeName(info.absolutePath() + QStringLiteral("/.") + info.fileName()) + kMarke + "XXXXXX";
+    const int fd = ::mkostemp(name.data(), O_CLOEXEC);
+    if (fd < 0) {
+        if (alt && (errno == EACCES || errno == EPERM || errno == EROFS))
+            return {};
+        throw EAFehler(codeFuer(errno));
+    }
+    Kopie kopie(name, fd);
+    // cannot block: nobody locks a copy this young; where locks are not
+    // supported, the copy's age keeps the clean-up away
+    ::flock(fd, LOCK_EX | LOCK_NB);
+    if (!alt) {
+        if (::fchmod(fd, neuerModus()) != 0)
+            throw EAFehler(codeFuer(errno));
+        return kopie;
+    }
+    // the mode after the owner: a change of owner clears the set-id bits
+    if (::fchown(fd, alt->st_uid, alt->st_gid) != 0 || ::fchmod(fd, alt->st_mode & 07777) != 0)
+        return {};
     return kopie;
 }
 
-void ersetze(const QByteArray& kopie, const QByteArray& zielpfad)
+// Writes the records of daten that differ from alt (from the file's bytes when
+// alt is empty) into the file itself, one at a time, and syncs it. On a failure
+// the records written so far get their bytes back.
+void schreibeHinein(const QByteArray& zielpfad, const QByteArray& daten, const QByteArray& alt, int satzgroesse)
 {
-    const bool gestellt = gestellterFehler(Schritt::Abschliessen);
-    if (gestellt || ::rename(kopie.constData(), zielpfad.constData()) != 0) {
-        const int err = gestellt ? ENOSPC : errno;
-        ::unlink(kopie.constData());
-        throw EAFehler(codeFuer(err));
+    const int fd = ::open(zielpfad.constData(), O_RDWR | O_CLOEXEC);
+    if (fd < 0)
+        throw EAFehler(codeFuer(errno));
+    const Deskriptor schliessen(fd);
+    struct stat st;
+    if (::fstat(fd, &st) != 0)
+        throw EAFehler(codeFuer(errno));
+    // in place the file can neither grow nor shrink
+    if (st.st_size != daten.size())
+        throw EAFehler(satzgroesse > 0 ? 100 : 5);
+    const QByteArray vorher = liesAn(fd, daten.size());
+    const QByteArray& verglichen = alt.size() == daten.size() ? alt : vorher;
+    const qint64 groesse = satzgroesse > 0 ? satzgroesse : qMax<qint64>(daten.size(), 1);
+    std::vector<qint64> geschrieben;
+    try {
+        for (qint64 pos = 0; pos < daten.size(); pos += groesse) {
+            const qint64 n = qMin(groesse, daten.size() - pos);
+            if (std::memcmp(daten.constData() + pos, verglichen.constData() + pos, size_t(n)) == 0)
+                continue;
+            geschrieben.push_back(pos);
+            schreibeAn(fd, daten.constData() + pos, n, pos);
+            if (geschrieben.size() == 1 && gestellterFehler(Schritt::Schreiben))
+                throw EAFehler(101);
+        }
+        if (geschrieben.empty())
+            return;
+        if (gestellterFehler(Schritt::Leeren))
+            throw EAFehler(101);
+        if (::fsync(fd) != 0)
+            throw EAFehler(codeFuer(errno));
+    } catch (const EAFehler&) {
+        for (const qint64 pos : geschrieben) {
+            try {
+                schreibeAn(fd, vorher.constData() + pos, qMin(groesse, daten.size() - pos), pos);
+            } catch (const EAFehler&) {
+                // this record stays as far as it was written
+            }
+        }
+        ::fsync(fd);
+        throw;
     }
 }
 
-// Makes the renames themselves durable; a failure here changes no file's bytes.
-void syncOrdner(const QByteArray& zielpfad)
+// One file's write: a filled copy to rename over it, or none when the records
+// go into the file itself.
+struct Auftrag {
+    QByteArray ziel;
+    QByteArray daten;
+    QByteArray alt;
+    int satzgroesse = 0;
+    Kopie kopie;
+
+    void vorbereiten()
+    {
+        struct stat st;
+        const bool da = ::stat(ziel.constData(), &st) == 0;
+        if (!da && errno != ENOENT)
+            throw EAFehler(codeFuer(errno));
+        kopie = legeKopieAn(ziel, da ? &st : nullptr);
+        if (!kopie)
+            return;
+        kopie.fuelle(daten);
+        if (g_vorDemErsetzen)
+            g_vorDemErsetzen();
+    }
+
+    // True when the file was replaced by its copy.
+    bool ausfuehren()
+    {
+        if (!kopie) {
+            schreibeHinein(ziel, daten, alt, satzgroesse);
+            return false;
+        }
+        kopie.ersetze(ziel);
+        return true;
+    }
+};
+
+// Makes renames in ordner durable; a failure here changes no file's bytes.
+void syncOrdner(const QByteArray& ordner)
 {
-    const QByteArray ordner = QFile::encodeName(QFileInfo(QFile::decodeName(zielpfad)).absolutePath());
-    const int fd = ::open(ordner.constData(), O_RDONLY | O_DIRECTORY);
+    const int fd = ::open(ordner.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
         ::fsync(fd);
         ::close(fd);
     }
 }
 
+void schreibeSaetze(const QString& pfad, const QByteArray& daten, const QByteArray& alt, int satzgroesse)
+{
+    Auftrag a{ziel(pfad), daten, alt, satzgroesse, {}};
+    a.vorbereiten();
+    if (a.ausfuehren())
+        syncOrdner(ordnerVon(a.ziel));
 }
 
-void schreibeDatei(const QString& pfad, const QByteArray& daten)
+bool istKopie(const QString& name)
 {
-    const QByteArray zielpfad = ziel(pfad);
-    ersetze(schreibeKopie(zielpfad, daten), zielpfad);
-    syncOrdner(zielpfad);
+    static const QRegularExpression kopie(QStringLiteral("^\\..+\\.velmora-[A-Za-z0-9]{6}$"));
+    return kopie.match(name).hasMatch();
 }
+
+// Removes the copy at pfad unless a writer holds it or it was touched lately.
+void entferneVerwaiste(const QByteArray& pfad)
+{
+    const int fd = ::open(pfad.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    const Deskriptor schliessen(fd);
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || std::time(nullptr) - st.st_mtime < kVerwaistNach)
+        return;
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0)
+        return;
+    // unless it has been renamed over its file since it was opened
+    struct stat jetzt;
+    if (::lstat(pfad.constData(), &jetzt) == 0 && jetzt.st_dev == st.st_dev && jetzt.st_ino == st.st_ino)
+        ::unlink(pfad.constData());
+}
+
+}
+
+void schreibeDatei(const QString& pfad, const QByteArray& daten) { schreibeSaetze(pfad, daten, {}, 0); }
 
 void raeumeAuf(const QString& ordner)
 {
-    static const QRegularExpression kopie(QStringLiteral("^.+\\.(dat|jpg)\\.[A-Za-z0-9]{6}$"));
-    const QDir dir(ordner);
-    for (const QString& name : dir.entryList(QDir::Files))
-        if (kopie.match(name).hasMatch())
-            QFile::remove(dir.filePath(name));
+    // a killed write through a link leaves its copy beside the link's target
+    QSet<QString> ordnerListe{QDir(ordner).absolutePath()};
+    for (const QFileInfo& info : QDir(ordner).entryInfoList(QDir::Files | QDir::Hidden))
+        if (info.isSymLink() && info.exists())
+            ordnerListe.insert(QFileInfo(info.canonicalFilePath()).absolutePath());
+    for (const QString& o : ordnerListe) {
+        const QDir dir(o);
+        for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks))
+            if (istKopie(name))
+                entferneVerwaiste(QFile::encodeName(dir.filePath(name)));
+    }
 }
 
 void setzeFehlerNach(Schritt art, int n) { g_fehlerstelle = {art, n}; }
+
+void setzeVorDemErsetzen(std::function<void()> f) { g_vorDemErsetzen = std::move(f); }
 
 }
 
@@ -179,6 +389,7 @@ Satzdatei::Satzdatei(const QString& name, int satzgroesse) : m_name(name), m_gro
     m_daten = f.read(satzdatei::kHoechstgroesse + 1);
     if (m_daten.size() > satzdatei::kHoechstgroesse)  // grown since it was looked at
         throw EAFehler(223);
+    m_gelesen = m_daten;
     m_schreibbar = info.isWritable();
 }
 
@@ -261,7 +472,8 @@ void Satzdatei::schliesse()
 void Satzdatei::speichere()
 {
     m_geaendert = false;
-    satzdatei::schreibeDatei(m_name, m_daten);
+    satzdatei::schreibeSaetze(m_name, m_daten, m_gelesen, m_groesse);
+    m_gelesen = m_daten;
 }
 
 Satzdatei& Dateigruppe::oeffne(const QString& name, int satzgroesse)
@@ -280,34 +492,31 @@ Satzdatei& Dateigruppe::oeffne(const QString& name, int satzgroesse)
 void Dateigruppe::schreibe()
 {
     using namespace satzdatei;
-    std::vector<QByteArray> ziele, kopien;
-    for (const auto& d : m_dateien)
-        ziele.push_back(ziel(d->m_name));
-    try {
-        for (size_t i = 0; i < m_dateien.size(); ++i)
-            kopien.push_back(schreibeKopie(ziele[i], m_dateien[i]->m_daten));
-    } catch (const EAFehler&) {
-        for (const QByteArray& k : kopien)
-            ::unlink(k.constData());
-        throw;
-    }
-    for (size_t i = 0; i < kopien.size(); ++i) {
+    std::vector<Auftrag> auftraege;
+    for (size_t i = 0; i < m_dateien.size(); ++i)
+        auftraege.push_back({ziel(m_dateien[i]->m_name), m_dateien[i]->m_daten, m_alt[i], m_dateien[i]->m_groesse, {}});
+    // every copy is written before the first file changes; on a failure here the
+    // copies made so far are removed with their Auftrag
+    for (Auftrag& a : auftraege)
+        a.vorbereiten();
+    QSet<QByteArray> umbenannt;
+    for (size_t i = 0; i < auftraege.size(); ++i) {
         try {
-            ersetze(kopien[i], ziele[i]);
+            if (auftraege[i].ausfuehren())
+                umbenannt.insert(ordnerVon(auftraege[i].ziel));
         } catch (const EAFehler&) {
-            for (size_t j = i + 1; j < kopien.size(); ++j)
-                ::unlink(kopien[j].constData());
             // the files before it hold their new bytes already: give them their old ones back
             for (size_t j = 0; j < i; ++j) {
                 try {
-                    schreibeDatei(QFile::decodeName(ziele[j]), m_alt[j]);
+                    schreibeSaetze(QFile::decodeName(auftraege[j].ziel), m_alt[j], auftraege[j].daten,
+                                   auftraege[j].satzgroesse);
                 } catch (const EAFehler&) {
-                    // nothing more can be done; the file holds its new bytes whole
+                    // nothing more can be done; the file holds its new bytes
                 }
             }
             throw;
         }
     }
-    if (!ziele.empty())
-        syncOrdner(ziele.front());
+    for (const QByteArray& ordner : umbenannt)
+        syncOrdner(ordner);
 }

@@ -4,12 +4,12 @@
 //
 // A file is opened (it must exist), positioned, read or written record by record
 // and closed, all within one handler. Writes change the copy in memory; closing
-// writes the whole file to a temporary file beside it and renames that over the
-// original, so a crash or a full disk never leaves a half-written file. The file
-// never grows or shrinks: reading or writing past its end is error 100.
+// saves them (see satzdatei::schreibeDatei). The file never grows or shrinks:
+// reading or writing past its end is error 100.
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -30,21 +30,33 @@ namespace satzdatei {
 // refused with EAFehler 223 before it is read.
 constexpr qint64 kHoechstgroesse = 4 * 1024 * 1024;
 
-// Writes daten to pfad through a temporary copy beside it that is synced and
-// renamed over it: pfad then holds either its old bytes or all of daten. A new
-// file gets the permissions of the umask. Throws EAFehler (5 access refused,
-// 101 disk full or any other failure to write).
+// Writes daten to pfad through a temporary copy beside it (beside a link's
+// target) that gets the file's owner, group and mode, is synced and renamed over
+// it: pfad then holds either its old bytes or all of daten. Where the copy
+// cannot get that owner and group (another account's file) or the folder takes
+// no new file, the bytes go into the file itself, one differing record at a
+// time (the whole file is one record here), and are synced; a failure gives the
+// records written so far their old bytes back. A kill in the middle of such a
+// write leaves the file at its size with the records before it new and the rest
+// old. A new file gets the permissions of the umask. Throws EAFehler (5 access
+// refused, 100 a file written in place is no longer its size, 101 disk full or
+// any other failure to write).
 void schreibeDatei(const QString& pfad, const QByteArray& daten);
 
-// Removes temporary copies (name.dat.XXXXXX) that a write killed half-way left
-// in ordner.
+// Removes the temporary copies (".name.velmora-" and six characters) that a
+// killed write left in ordner and beside the targets of its links: only those
+// that no writer holds locked and that nobody touched for a minute.
 void raeumeAuf(const QString& ordner = QStringLiteral("."));
 
 // Test seam: the n-th following step of that kind fails as on a full disk
 // (once; n <= 0 switches it off). Writing is one step per file, syncing its
-// contents to the disk another, renaming it over the original the last.
+// contents to the disk another, renaming it over the original the last. A file
+// written in place fails its writing step after its first record.
 enum class Schritt { Schreiben, Leeren, Abschliessen };
 void setzeFehlerNach(Schritt art, int n);
+// Test seam: runs once each copy is written and synced, before it replaces its
+// file; an empty function switches it off.
+void setzeVorDemErsetzen(std::function<void()> f);
 }
 
 class Satzdatei {
@@ -85,14 +97,17 @@ private:
     int m_groesse;
     int m_pos = 0;
     QByteArray m_daten;
+    QByteArray m_gelesen;  // as read or last saved: the records that differ are the ones written
     bool m_offen = true;  // false: saved already, or saved by its group
     bool m_geaendert = false;
     bool m_schreibbar = false;
 };
 
 // Files changed as one: each is read and changed in memory, then schreibe()
-// writes them all. On any failure before or while writing, every file keeps
-// its old bytes; nothing is saved when the group is destroyed unwritten.
+// writes them all, each by the rule of satzdatei::schreibeDatei, every copy
+// before the first file changes. On any failure before or while writing, every
+// file keeps (or is given back) its old bytes; nothing is saved when the group
+// is destroyed unwritten.
 class Dateigruppe {
 public:
     // Opens an existing file like Satzdatei and checks that it can be opened for

@@ -121,6 +121,11 @@ void schreibeInhalte(const QString& ordner, const QString& quellordner)
 
 void schreibeGanz(const QString& pfad, const QByteArray& daten)
 {
+    // an unchanged file is left alone: in a shared folder it may belong to
+    // another account and be read-only for this one
+    QFile alt(pfad);
+    if (alt.size() == daten.size() && alt.open(QIODevice::ReadOnly) && alt.readAll() == daten)
+        return;
     try {
         satzdatei::schreibeDatei(pfad, daten);
     } catch (const EAFehler& e) {

@@ -13,9 +13,16 @@
 #include <QFile>
 #include <QLocale>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
+#include <ctime>
+#include <fcntl.h>
+#include <poll.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 class TestCommon : public QObject {
     Q_OBJECT
@@ -32,6 +39,7 @@ private slots:
     void satzdateiSchreibfehler();
     void satzdateiRaeumtKopienAuf_data();
     void satzdateiRaeumtKopienAuf();
+    void satzdateiKopieEinesAnderenLaeufers();
     void gleitText_data();
     void gleitText();
     void festFormate();
@@ -93,7 +101,7 @@ void TestCommon::satzdateiLesenSchreiben()
     QCOMPARE(b.mid(7 * 21, 4), QByteArray("\x03" "Eva"));
     QCOMPARE(b.mid(8 * 21, 6), QByteArray("\x05-----"));
     // no temporary file left beside it
-    QCOMPARE(QDir(ordner.pfad(QString())).entryList({QStringLiteral("*xbasan*")}, QDir::Files).size(), 1);
+    QCOMPARE(QDir(ordner.pfad(QString())).entryList({QStringLiteral("*xbasan*")}, QDir::Files | QDir::Hidden).size(), 1);
 }
 
 void TestCommon::satzdateiFehler_data()
@@ -202,7 +210,7 @@ void TestCommon::satzdateiSchreibfehler()
     QFETCH(int, gescheitert);
     Arbeitsordner ordner;
     const QStringList dateien{QStringLiteral("xbasan.dat"), QStringLiteral("xbasplan.dat"), QStringLiteral("xbaserg0.dat")};
-    const QStringList vorherListe = QDir(ordner.pfad(QString())).entryList(QDir::Files);
+    const QStringList vorherListe = QDir(ordner.pfad(QString())).entryList(QDir::Files | QDir::Hidden);
     QList<QByteArray> vorher;
     for (const QString& d : dateien)
         vorher << ordner.lies(d);
@@ -228,32 +236,139 @@ void TestCommon::satzdateiSchreibfehler()
     }
     QCOMPARE(ordner.lies(QStringLiteral("xbaserg0.dat")).size(), 92400);
     // no temporary copy left beside them
-    QCOMPARE(QDir(ordner.pfad(QString())).entryList(QDir::Files), vorherListe);
+    QCOMPARE(QDir(ordner.pfad(QString())).entryList(QDir::Files | QDir::Hidden), vorherListe);
+}
+
+namespace {
+
+// Sets the modification time of pfad (not of a link's target) sekunden back.
+void altere(const QString& pfad, int sekunden)
+{
+    timespec zeiten[2];
+    ::clock_gettime(CLOCK_REALTIME, &zeiten[0]);
+    zeiten[0].tv_sec -= sekunden;
+    zeiten[1] = zeiten[0];
+    ::utimensat(AT_FDCWD, QFile::encodeName(pfad).constData(), zeiten, AT_SYMLINK_NOFOLLOW);
+}
+
+// A child process that is killed however the test ends, so it never outlives it.
+struct Kind {
+    pid_t pid;
+    ~Kind() { beende(); }
+    void beende()
+    {
+        if (pid > 0) {
+            ::kill(pid, SIGKILL);
+            ::waitpid(pid, nullptr, 0);
+            pid = 0;
+        }
+    }
+};
+
+QStringList kopienIn(const QString& ordner)
+{
+    return QDir(ordner).entryList({QStringLiteral(".*.velmora-*")}, QDir::Files | QDir::Hidden | QDir::System);
+}
+
 }
 
 void TestCommon::satzdateiRaeumtKopienAuf_data()
 {
     QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("art");   // a file, a folder, a link, or a file beside the target of a link
+    QTest::addColumn<int>("alter");     // seconds since it was last touched
     QTest::addColumn<bool>("entfernt");
-    QTest::newRow("Highscore-Kopie") << "xbashigh.dat.dGNJUV" << true;
-    QTest::newRow("Register-Kopie") << "xbasan.dat.a1B2c3" << true;
-    QTest::newRow("Bild-Kopie") << "velmbagr.jpg.Q7wErT" << true;
-    QTest::newRow("Datendatei") << "xbasan.dat" << false;
-    QTest::newRow("kurze Endung") << "xbasan.dat.alt" << false;
-    QTest::newRow("lange Endung") << "xbasan.dat.abcdefg" << false;
-    QTest::newRow("fremde Datei") << "notizen.txt.abcdef" << false;
+    // a person's backups
+    QTest::newRow("Sicherung des Registers") << "xbasan.dat.backup" << "Datei" << 3600 << false;
+    QTest::newRow("Sicherung der Highscores") << "xbashigh.dat.alt123" << "Datei" << 3600 << false;
+    QTest::newRow("Kopie des Bildes") << "bild.jpg.kopie1" << "Datei" << 3600 << false;
+    QTest::newRow("Datendatei") << "xbasan.dat" << "Datei" << 3600 << false;
+    // copies of a killed write
+    QTest::newRow("verwaiste Kopie") << ".xbashigh.dat.velmora-dGNJUV" << "Datei" << 61 << true;
+    QTest::newRow("verwaiste Bildkopie") << ".velmbagr.jpg.velmora-Q7wErT" << "Datei" << 3600 << true;
+    QTest::newRow("neben dem Ziel einer Verknüpfung") << ".xbasplan.dat.velmora-a1B2c3" << "neben dem Ziel" << 3600 << true;
+    // a copy touched within the last minute may belong to a writer that has not locked it yet
+    QTest::newRow("frische Kopie") << ".xbasan.dat.velmora-a1B2c3" << "Datei" << 5 << false;
+    QTest::newRow("ohne Punkt davor") << "xbasan.dat.velmora-a1B2c3" << "Datei" << 3600 << false;
+    QTest::newRow("kurze Zufallsfolge") << ".xbasan.dat.velmora-abc" << "Datei" << 3600 << false;
+    QTest::newRow("Ordner") << ".xbasan.dat.velmora-a1B2c3" << "Ordner" << 3600 << false;
+    QTest::newRow("Verknüpfung") << ".xbasan.dat.velmora-a1B2c3" << "Verknüpfung" << 3600 << false;
 }
 
 void TestCommon::satzdateiRaeumtKopienAuf()
 {
     QFETCH(QString, name);
+    QFETCH(QString, art);
+    QFETCH(int, alter);
     QFETCH(bool, entfernt);
     Arbeitsordner ordner;
-    if (!QFile::exists(ordner.pfad(name)))
-        ordner.schreibe(name, QByteArray(21, 'x'));
+    QTemporaryDir anderswo;
+    QString pfad = ordner.pfad(name);
+    if (art == QStringLiteral("Ordner")) {
+        QVERIFY(QDir().mkdir(pfad));
+    } else if (art == QStringLiteral("Verknüpfung")) {
+        QVERIFY(QFile::link(ordner.pfad(QStringLiteral("xbasan.dat")), pfad));
+    } else if (art == QStringLiteral("neben dem Ziel")) {
+        const QString plan = anderswo.filePath(QStringLiteral("xbasplan.dat"));
+        QVERIFY(QFile::rename(ordner.pfad(QStringLiteral("xbasplan.dat")), plan));
+        QVERIFY(QFile::link(plan, ordner.pfad(QStringLiteral("xbasplan.dat"))));
+        pfad = anderswo.filePath(name);
+    }
+    if (!QFileInfo::exists(pfad) && !QFileInfo(pfad).isSymLink()) {
+        QFile f(pfad);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(QByteArray(21, 'x')) == 21);
+    }
+    altere(pfad, alter);
     satzdatei::raeumeAuf(ordner.pfad(QString()));
-    QCOMPARE(QFile::exists(ordner.pfad(name)), !entfernt);
+    QCOMPARE(QFileInfo::exists(pfad) || QFileInfo(pfad).isSymLink(), !entfernt);
     QCOMPARE(ordner.lies(QStringLiteral("xbasan.dat")).size(), 840);
+    QCOMPARE(ordner.lies(QStringLiteral("xbasplan.dat")).size(), 2050);
+}
+
+void TestCommon::satzdateiKopieEinesAnderenLaeufers()
+{
+    // a second instance stops with its copy written and locked, before the rename
+    Arbeitsordner ordner;
+    const QByteArray vorher = ordner.lies(QStringLiteral("xbasan.dat"));
+    int rohr[2];
+    QCOMPARE(::pipe(rohr), 0);
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::close(rohr[0]);
+        satzdatei::setzeVorDemErsetzen([&] {
+            (void)!::write(rohr[1], "k", 1);
+            for (;;)
+                ::pause();
+        });
+        try {
+            Satzdatei d(QStringLiteral("xbasan.dat"), 21);
+            d.schreibeText(QStringLiteral("Eva"));
+            d.schliesse();
+        } catch (...) {
+        }
+        ::_exit(1);  // it should never get here
+    }
+    Kind kind{pid};
+    ::close(rohr[1]);
+    pollfd warten{rohr[0], POLLIN, 0};
+    char c = 0;
+    const bool angehalten = ::poll(&warten, 1, 10000) == 1 && ::read(rohr[0], &c, 1) == 1;
+    ::close(rohr[0]);
+    QVERIFY(angehalten);
+    const QStringList kopien = kopienIn(ordner.pfad(QString()));
+    QCOMPARE(kopien.size(), 1);
+    const QString kopie = ordner.pfad(kopien.first());
+    // held by its writer: kept even when it looks old
+    altere(kopie, 3600);
+    satzdatei::raeumeAuf(ordner.pfad(QString()));
+    QVERIFY(QFile::exists(kopie));
+    kind.beende();
+    // the killed write left the file whole with its old bytes, and its copy
+    QCOMPARE(ordner.lies(QStringLiteral("xbasan.dat")), vorher);
+    QVERIFY(QFile::exists(kopie));
+    satzdatei::raeumeAuf(ordner.pfad(QString()));
+    QVERIFY(!QFile::exists(kopie));
+    QCOMPARE(ordner.lies(QStringLiteral("xbasan.dat")), vorher);
 }
 
 void TestCommon::gleitText_data()

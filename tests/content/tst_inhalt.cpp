@@ -11,12 +11,20 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 namespace {
 
 QByteArray lies(const QString& pfad)
 {
     QFile f(pfad);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+ino_t knotenVon(const QString& pfad)
+{
+    struct stat st {};
+    return ::stat(QFile::encodeName(pfad).constData(), &st) == 0 ? st.st_ino : 0;
 }
 
 const QString kQuellen = QStringLiteral(VELMORA_CONTENT_DIR "/quellen");
@@ -40,6 +48,7 @@ private slots:
     void eigeneDateienVollerGroesse();
     void leereSaetze();
     void aktualisierenBehaeltNutzerdaten();
+    void aktualisierenSchreibtNurGeaendertes();
     void beschaedigteEigeneDatei_data();
     void beschaedigteEigeneDatei();
     void schreibfehlerLaesstKeineKurzeDatei_data();
@@ -116,6 +125,30 @@ void TestInhalt::aktualisierenBehaeltNutzerdaten()
     QCOMPARE(lies(dir.filePath(QStringLiteral("rangier.dat"))).size(), 2040);  // missing: made again
 }
 
+void TestInhalt::aktualisierenSchreibtNurGeaendertes()
+{
+    // in a shared folder a content file may belong to another account and be
+    // read-only: an update that changes nothing must not write it
+    QTemporaryDir dir;
+    baueArbeitsordner(dir.path(), kQuellen);
+    const QString geaendert = dir.filePath(QStringLiteral("begriffe.dat"));
+    const QByteArray richtig = lies(geaendert);
+    {
+        QFile f(geaendert);
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        f.write("#");
+    }
+    QMap<QString, ino_t> knoten;  // a file replaced by a new one gets a new inode
+    for (const QString& name : QDir(dir.path()).entryList(QDir::Files))
+        knoten[name] = knotenVon(dir.filePath(name));
+    baueArbeitsordner(dir.path(), kQuellen);
+    QCOMPARE(lies(geaendert), richtig);
+    QCOMPARE(knoten.size(), int(eigeneDateien().size() + 1 + inhaltsarten().size()));  // and the picture
+    for (auto it = knoten.cbegin(); it != knoten.cend(); ++it)
+        QVERIFY2(it.key() == QLatin1String("begriffe.dat") || knotenVon(dir.filePath(it.key())) == it.value(),
+                 qPrintable(it.key()));
+}
+
 void TestInhalt::beschaedigteEigeneDatei_data()
 {
     QTest::addColumn<QString>("name");
@@ -171,7 +204,18 @@ void TestInhalt::schreibfehlerLaesstKeineKurzeDatei()
     QTemporaryDir dir;
     baueArbeitsordner(dir.path(), kQuellen);
     QFile::remove(dir.filePath(QStringLiteral("xbasan.dat")));
-    const QStringList vorherListe = QDir(dir.path()).entryList(QDir::Files);
+    // an older picture and older content files, which the rebuild must write
+    QStringList eigene;
+    for (const EigeneDatei& d : eigeneDateien())
+        eigene << d.name;
+    QMap<QString, QByteArray> neu;
+    for (const QString& name : QDir(dir.path()).entryList(QDir::Files)) {
+        neu[name] = lies(dir.filePath(name));
+        QFile f(dir.filePath(name));
+        if (!eigene.contains(name))
+            QVERIFY(f.open(QIODevice::Append) && f.write("x") == 1);
+    }
+    const QStringList vorherListe = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
     QMap<QString, QByteArray> vorher;
     for (const QString& d : vorherListe)
         vorher[d] = lies(dir.filePath(d));
@@ -184,13 +228,13 @@ void TestInhalt::schreibfehlerLaesstKeineKurzeDatei()
                  e.what());
     }
     satzdatei::setzeFehlerNach(satzdatei::Schritt::Schreiben, 0);
-    // every file whole: the old bytes, or the register written in full
-    QStringList nachher = QDir(dir.path()).entryList(QDir::Files);
+    // every file whole: the old bytes or the new ones, or the register written in full
+    QStringList nachher = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
     if (nachher.removeOne(QStringLiteral("xbasan.dat")))
         QCOMPARE(lies(dir.filePath(QStringLiteral("xbasan.dat"))).size(), 840);
     QCOMPARE(nachher, vorherListe);
     for (const QString& d : vorherListe)
-        QVERIFY2(lies(dir.filePath(d)) == vorher[d], qPrintable(d));
+        QVERIFY2(lies(dir.filePath(d)) == vorher[d] || lies(dir.filePath(d)) == neu[d], qPrintable(d));
     baueArbeitsordner(dir.path(), kQuellen);  // the next run finds nothing damaged
     QCOMPARE(lies(dir.filePath(QStringLiteral("xbasan.dat"))).size(), 840);
 }
