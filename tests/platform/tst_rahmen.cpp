@@ -1,6 +1,7 @@
 // Windows on a real desktop: every maximised window, on every opening, lies within
-// the work area the window manager leaves free and is maximised by it or fills that
-// area exactly. Run once per window manager (the first argument: openbox, icewm or
+// the work area the window manager leaves free and is maximised by it (on the
+// second opening as on the first) or fills that area exactly; the controls stand
+// where the window's final size puts them. Run once per window manager (the first argument: openbox, icewm or
 // metacity), each in an Xvfb of its own; what counts is read back from the X
 // server: the frame window, _NET_FRAME_EXTENTS, _NET_WM_STATE and _NET_WORKAREA.
 #include "app/programme.h"
@@ -19,6 +20,7 @@
 #include <QHash>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -199,6 +201,21 @@ QString layoutFehler(QWidget& w)
     return {};
 }
 
+QString g_fenstermanager;
+
+// With RAHMEN_BILDER set to a folder, the screen as each window was measured, to
+// look at: <window manager>-<window>-<number>.png.
+void bildFesthalten(const QString& fenster)
+{
+    const QString ordner = qEnvironmentVariable("RAHMEN_BILDER");
+    if (ordner.isEmpty())
+        return;
+    static QHash<QString, int> zaehler;
+    const int n = ++zaehler[fenster];
+    QGuiApplication::primaryScreen()->grabWindow(0).save(
+        QStringLiteral("%1/%2-%3-%4.png").arg(ordner, g_fenstermanager, fenster).arg(n));
+}
+
 // Measures every window shown while oeffnen runs (the topmost modal one, or the
 // start screen when none is modal) once the desktop has settled it, then closes it.
 QList<Messung> messe(const std::function<void()>& oeffnen, QWidget* ohneModal = nullptr, int fenster = 1)
@@ -230,6 +247,7 @@ QList<Messung> messe(const std::function<void()>& oeffnen, QWidget* ohneModal = 
         // a message box in between is a fault of its own; it is named by its text
         const QString name = qobject_cast<Form*>(d) ? d->objectName() : QStringLiteral("box ") + d->windowTitle();
         messungen << Messung{name, s, layoutFehler(*d)};
+        bildFesthalten(name);
         aktuell = nullptr;
         d->done(0);
     });
@@ -245,8 +263,6 @@ QList<Messung> messe(const std::function<void()>& oeffnen, QWidget* ohneModal = 
     QTest::qWait(100);
     return messungen;
 }
-
-QString g_fenstermanager;
 
 }
 
