@@ -106,36 +106,31 @@ private:
     int m_fd;
 };
 
-// Writes n bytes at pos, through short writes and interrupted calls.
-void schreibeAn(int fd, const char* p, qint64 n, qint64 pos)
+// Reads or writes n bytes at pos, through short transfers and interrupted
+// calls. Nothing transferred means a file shorter than it should be (100) or a
+// disk that takes nothing more (101).
+void uebertrage(int fd, char* p, qint64 n, qint64 pos, bool schreiben)
 {
     while (n > 0) {
-        const ssize_t k = ::pwrite(fd, p, size_t(n), off_t(pos));
+        const ssize_t k = schreiben ? ::pwrite(fd, p, size_t(n), off_t(pos)) : ::pread(fd, p, size_t(n), off_t(pos));
         if (k < 0 && errno == EINTR)
             continue;
         if (k < 0)
             throw EAFehler(codeFuer(errno));
         if (k == 0)
-            throw EAFehler(101);
+            throw EAFehler(schreiben ? 101 : 100);
         p += k;
         n -= k;
         pos += k;
     }
 }
 
+void schreibeAn(int fd, const char* p, qint64 n, qint64 pos) { uebertrage(fd, const_cast<char*>(p), n, pos, true); }
+
 QByteArray liesAn(int fd, qint64 n)
 {
     QByteArray b(n, '\0');
-    for (qint64 pos = 0; pos < n;) {
-        const ssize_t k = ::pread(fd, b.data() + pos, size_t(n - pos), off_t(pos));
-        if (k < 0 && errno == EINTR)
-            continue;
-        if (k < 0)
-            throw EAFehler(codeFuer(errno));
-        if (k == 0)
-            throw EAFehler(100);
-        pos += k;
-    }
+    uebertrage(fd, b.data(), n, 0, false);
     return b;
 }
 

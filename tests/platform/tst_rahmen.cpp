@@ -20,13 +20,11 @@
 #include <QHash>
 #include <QPointer>
 #include <QPushButton>
-#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
 #include <xcb/xcb.h>
 
 namespace {
@@ -43,29 +41,9 @@ xcb_window_t wurzel()
     return xcb_setup_roots_iterator(xcb_get_setup(verbindung())).data->root;
 }
 
-xcb_atom_t atom(const char* name)
-{
-    xcb_connection_t* c = verbindung();
-    xcb_intern_atom_reply_t* r = xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, std::strlen(name), name), nullptr);
-    const xcb_atom_t a = r ? r->atom : XCB_ATOM_NONE;
-    free(r);
-    return a;
-}
+xcb_atom_t atom(const char* name) { return xAtom(verbindung(), name); }
 
-QList<quint32> werte(xcb_window_t fenster, const char* name)
-{
-    xcb_connection_t* c = verbindung();
-    QList<quint32> liste;
-    xcb_get_property_reply_t* r =
-        xcb_get_property_reply(c, xcb_get_property(c, 0, fenster, atom(name), XCB_ATOM_ANY, 0, 64), nullptr);
-    if (r && r->format == 32) {
-        const auto* w = static_cast<const quint32*>(xcb_get_property_value(r));
-        for (int i = 0; i < xcb_get_property_value_length(r) / 4; ++i)
-            liste << w[i];
-    }
-    free(r);
-    return liste;
-}
+QList<quint32> werte(xcb_window_t fenster, const char* name) { return xWerte(verbindung(), fenster, name); }
 
 // The window's place in root coordinates.
 QRect lage(xcb_window_t fenster)
@@ -203,19 +181,6 @@ QString layoutFehler(QWidget& w)
 
 QString g_fenstermanager;
 
-// With RAHMEN_BILDER set to a folder, the screen as each window was measured, to
-// look at: <window manager>-<window>-<number>.png.
-void bildFesthalten(const QString& fenster)
-{
-    const QString ordner = qEnvironmentVariable("RAHMEN_BILDER");
-    if (ordner.isEmpty())
-        return;
-    static QHash<QString, int> zaehler;
-    const int n = ++zaehler[fenster];
-    QGuiApplication::primaryScreen()->grabWindow(0).save(
-        QStringLiteral("%1/%2-%3-%4.png").arg(ordner, g_fenstermanager, fenster).arg(n));
-}
-
 // Measures every window shown while oeffnen runs (the topmost modal one, or the
 // start screen when none is modal) once the desktop has settled it, then closes it.
 QList<Messung> messe(const std::function<void()>& oeffnen, QWidget* ohneModal = nullptr, int fenster = 1)
@@ -247,7 +212,6 @@ QList<Messung> messe(const std::function<void()>& oeffnen, QWidget* ohneModal = 
         // a message box in between is a fault of its own; it is named by its text
         const QString name = qobject_cast<Form*>(d) ? d->objectName() : QStringLiteral("box ") + d->windowTitle();
         messungen << Messung{name, s, layoutFehler(*d)};
-        bildFesthalten(name);
         aktuell = nullptr;
         d->done(0);
     });

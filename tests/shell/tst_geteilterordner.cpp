@@ -39,10 +39,8 @@ struct Konto {
     std::vector<gid_t> gruppen;
 };
 
-const Konto kKontoA{kA, kA, {kA, kGruppe}};
-const Konto kKontoB{kB, kB, {kB, kGruppe}};
-const Konto kKontoBOhneGruppe{kB, kB, {kB}};
-const Konto kRoot{0, 0, {0}};
+// the rows name them by their place here: 0 A, 1 B, 2 B outside the group, 3 root
+const Konto kKonten[] = {{kA, kA, {kA, kGruppe}}, {kB, kB, {kB, kGruppe}}, {kB, kB, {kB}}, {0, 0, {0}}};
 
 struct Rechte {
     uid_t uid;
@@ -282,8 +280,7 @@ void TestGeteilterOrdner::schreibenAlsAnderesKonto()
     }
     const QStringList eintraegeVorher = eintraege(ordner);
 
-    const Konto konten[] = {kKontoA, kKontoB, kKontoBOhneGruppe, kRoot};
-    const QString bericht = alsKonto(konten[konto], arbeite);
+    const QString bericht = alsKonto(kKonten[konto], arbeite);
     QCOMPARE(bericht, (QStringList{QStringLiteral("Der Nutzer wurde eingetragen!"), QStringLiteral("Bert wurde gelöscht!"),
                                    QStringLiteral("Noch einen Nutzer löschen?")}
                            .join(QLatin1Char('\n'))));
@@ -330,8 +327,7 @@ void TestGeteilterOrdner::verknuepfung()
     const QStringList hierVorher = eintraege(m_ordner->pfad(QString()));
     const QStringList dortVorher = eintraege(anderswo.path());
 
-    const Konto konten[] = {kKontoA, kKontoB, kKontoBOhneGruppe, kRoot};
-    const QString bericht = alsKonto(konten[konto], [] {
+    const QString bericht = alsKonto(kKonten[konto], [] {
         dialog::Skript skript;
         Tnut02& f = Tnut02::instanz();
         f.show();
@@ -386,7 +382,7 @@ void TestGeteilterOrdner::scheiternInDerDatei()
     for (const QString& name : eigeneNamen())
         vorher[name] = m_ordner->lies(name);
 
-    const QString bericht = alsKonto(kKontoBOhneGruppe, [&] {
+    const QString bericht = alsKonto(kKonten[2], [&] {
         dialog::Skript skript;
         if (grenze > 0) {
             std::signal(SIGXFSZ, SIG_IGN);

@@ -49,22 +49,28 @@ QByteArray liesZeile(int fd, int timeoutMs)
     return zeile.trimmed();
 }
 
-bool hatEigenschaft(xcb_connection_t* c, xcb_window_t fenster, const char* name)
-{
-    xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(c, xcb_intern_atom(c, 1, std::strlen(name), name), nullptr);
-    if (!atom)
-        return false;
-    const xcb_atom_t a = atom->atom;
-    free(atom);
-    if (a == XCB_ATOM_NONE)
-        return false;
-    xcb_get_property_reply_t* r =
-        xcb_get_property_reply(c, xcb_get_property(c, 0, fenster, a, XCB_ATOM_ANY, 0, 1), nullptr);
-    const bool da = r && r->type != XCB_ATOM_NONE;
-    free(r);
-    return da;
 }
 
+xcb_atom_t xAtom(xcb_connection_t* c, const char* name)
+{
+    xcb_intern_atom_reply_t* r = xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, std::strlen(name), name), nullptr);
+    const xcb_atom_t a = r ? r->atom : xcb_atom_t(XCB_ATOM_NONE);
+    free(r);
+    return a;
+}
+
+QList<quint32> xWerte(xcb_connection_t* c, xcb_window_t fenster, const char* name)
+{
+    QList<quint32> liste;
+    xcb_get_property_reply_t* r =
+        xcb_get_property_reply(c, xcb_get_property(c, 0, fenster, xAtom(c, name), XCB_ATOM_ANY, 0, 64), nullptr);
+    if (r && r->format == 32) {
+        const auto* w = static_cast<const quint32*>(xcb_get_property_value(r));
+        for (int i = 0; i < xcb_get_property_value_length(r) / 4; ++i)
+            liste << w[i];
+    }
+    free(r);
+    return liste;
 }
 
 Anzeige::Anzeige(QString fenstermanager, QString groesse)
@@ -125,7 +131,7 @@ bool Anzeige::warteAufFenstermanager(int timeoutMs)
     uhr.start();
     bool bereit = false;
     while (!bereit && uhr.elapsed() < timeoutMs) {
-        bereit = hatEigenschaft(c, wurzel, "_NET_SUPPORTING_WM_CHECK") && hatEigenschaft(c, wurzel, "_NET_WORKAREA");
+        bereit = !xWerte(c, wurzel, "_NET_SUPPORTING_WM_CHECK").isEmpty() && !xWerte(c, wurzel, "_NET_WORKAREA").isEmpty();
         if (!bereit)
             usleep(20000);
     }

@@ -2,8 +2,10 @@
 // A real X display for the tests that need one: an Xvfb of its own on a free
 // display number, with a window manager, started before the application connects
 // (DISPLAY and QT_QPA_PLATFORM are set for it) and ended with this object.
+#include <QList>
 #include <QString>
 #include <sys/types.h>
+#include <xcb/xcb.h>
 
 class Anzeige {
 public:
@@ -22,3 +24,8 @@ private:
     pid_t m_xvfb = -1;
     pid_t m_wm = -1;
 };
+
+// What the X server holds: an atom by its name, and the 32-bit values of a
+// window's property (empty when it has none).
+xcb_atom_t xAtom(xcb_connection_t* c, const char* name);
+QList<quint32> xWerte(xcb_connection_t* c, xcb_window_t fenster, const char* name);
