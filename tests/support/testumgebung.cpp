@@ -46,7 +46,10 @@ ModalWaechter::ModalWaechter(std::function<void(QWidget*)> aktion, int timeoutMs
     auto aktiv = m_aktiv;
     QObject::connect(timer, &QTimer::timeout, timer, [=]() {
         QWidget* modal = QApplication::activeModalWidget();
-        if (*aktiv && !*ausgeloest && modal && modal != vorher && modal->isVisible()) {
+        // Shown is not yet enough: keys go to the focus widget, which the
+        // window gets only once the platform has activated it.
+        if (*aktiv && !*ausgeloest && modal && modal != vorher && modal->isVisible()
+            && modal->isActiveWindow()) {
             *ausgeloest = true;
             aktion(modal);
             return;

@@ -22,7 +22,7 @@ private:
     QString m_vorher;
 };
 
-// Acts once on the next modal window that opens (after the call that blocks),
+// Acts once on the next modal window that opens and is active (after the call that blocks),
 // then, after the timeout, rejects every modal window left, so a failing test
 // fails instead of hanging.
 class ModalWaechter {
