@@ -210,7 +210,7 @@ void TestCommon::satzdateiSchreibfehler()
     QFETCH(int, gescheitert);
     Arbeitsordner ordner;
     const QStringList dateien{QStringLiteral("xbasan.dat"), QStringLiteral("xbasplan.dat"), QStringLiteral("xbaserg0.dat")};
-    const QStringList vorherListe = QDir(ordner.pfad(QString())).entryList(QDir::Files | QDir::Hidden);
+    const QStringList vorherListe = ordner.dateien();
     QList<QByteArray> vorher;
     for (const QString& d : dateien)
         vorher << ordner.lies(d);
@@ -236,7 +236,7 @@ void TestCommon::satzdateiSchreibfehler()
     }
     QCOMPARE(ordner.lies(QStringLiteral("xbaserg0.dat")).size(), 92400);
     // no temporary copy left beside them
-    QCOMPARE(QDir(ordner.pfad(QString())).entryList(QDir::Files | QDir::Hidden), vorherListe);
+    QCOMPARE(ordner.dateien(), vorherListe);
 }
 
 namespace {

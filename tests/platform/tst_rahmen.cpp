@@ -1,9 +1,10 @@
 // Windows on a real desktop: every maximised window, on every opening, lies within
 // the work area the window manager leaves free and is maximised by it (on the
 // second opening as on the first) or fills that area exactly; the controls stand
-// where the window's final size puts them. Run once per window manager (the first argument: openbox, icewm or
-// metacity), each in an Xvfb of its own; what counts is read back from the X
-// server: the frame window, _NET_FRAME_EXTENTS, _NET_WM_STATE and _NET_WORKAREA.
+// where the window's final size puts them. Run once per window manager (the first
+// argument: openbox, icewm or metacity), each in an Xvfb of its own; what counts is
+// read back from the X server: the frame window, _NET_FRAME_EXTENTS, _NET_WM_STATE
+// and _NET_WORKAREA.
 #include "app/programme.h"
 #include "common/zustand.h"
 #include "platform/form.h"
@@ -84,7 +85,6 @@ struct Sicht {
     bool hatAusdehnung = false;
     bool maximiert = false;  // both maximised states in _NET_WM_STATE
     QRect arbeitsbereich;    // _NET_WORKAREA of the first desktop
-    QRect bildschirm;
 
     bool operator==(const Sicht& s) const
     {
@@ -124,7 +124,6 @@ Sicht sicht(QWidget& w)
     const QList<quint32> bereich = werte(wurzel(), "_NET_WORKAREA");
     if (bereich.size() >= 4)
         s.arbeitsbereich = QRect(int(bereich[0]), int(bereich[1]), int(bereich[2]), int(bereich[3]));
-    s.bildschirm = lage(wurzel());
     return s;
 }
 
@@ -164,18 +163,15 @@ struct Messung {
 QString layoutFehler(QWidget& w)
 {
     const int b = w.width(), h = w.height();
-    if (auto* regel = qobject_cast<Tregel*>(&w)) {
-        const QPoint soll((b - regel->cmd1->width()) / 2, 17 * h / 20);
-        if (regel->cmd1->pos() != soll)
-            return QStringLiteral("cmd1 at (%1, %2), not (%3, %4)")
-                .arg(regel->cmd1->x()).arg(regel->cmd1->y()).arg(soll.x()).arg(soll.y());
-    }
-    if (auto* start = qobject_cast<TForm1*>(&w)) {
-        const QPoint soll((b - start->Button1->width()) / 2, (h - start->Button1->height()) / 6);
-        if (start->Button1->pos() != soll)
-            return QStringLiteral("Button1 at (%1, %2), not (%3, %4)")
-                .arg(start->Button1->x()).arg(start->Button1->y()).arg(soll.x()).arg(soll.y());
-    }
+    const auto steht = [](const QWidget* k, QPoint soll) {
+        return k->pos() == soll ? QString()
+                                : QStringLiteral("%1 at (%2, %3), not (%4, %5)")
+                                      .arg(k->objectName()).arg(k->x()).arg(k->y()).arg(soll.x()).arg(soll.y());
+    };
+    if (auto* regel = qobject_cast<Tregel*>(&w))
+        return steht(regel->cmd1, {(b - regel->cmd1->width()) / 2, 17 * h / 20});
+    if (auto* start = qobject_cast<TForm1*>(&w))
+        return steht(start->Button1, {(b - start->Button1->width()) / 2, (h - start->Button1->height()) / 6});
     return {};
 }
 

@@ -426,7 +426,7 @@ void TestNutzer::loeschenAbgebrochenLaesstRegister()
         QFile::remove(m_ordner->pfad(datei));
     else if (!datei.isEmpty())
         m_ordner->schreibe(datei, m_ordner->lies(datei).left(bytes));
-    const QStringList dateien = QDir(m_ordner->pfad(QString())).entryList(QDir::Files | QDir::Hidden);
+    const QStringList dateien = m_ordner->dateien();
     QMap<QString, QByteArray> vorher;
     for (const QString& d : dateien)
         vorher[d] = m_ordner->lies(d);
@@ -440,7 +440,7 @@ void TestNutzer::loeschenAbgebrochenLaesstRegister()
     QTest::keyClick(&f, Qt::Key_Return);
     QCOMPARE(skript.texte.first(), fehler);
     // no file has changed, and no temporary copy is left
-    QCOMPARE(QDir(m_ordner->pfad(QString())).entryList(QDir::Files | QDir::Hidden), dateien);
+    QCOMPARE(m_ordner->dateien(), dateien);
     for (const QString& d : dateien)
         QVERIFY2(m_ordner->lies(d) == vorher[d], qPrintable(d));
     QCOMPARE(register_().at(1), QStringLiteral("Bert"));
@@ -471,7 +471,7 @@ void TestNutzer::eintragenUngueltig()
 void TestNutzer::eintragenBeiDateigrenze()
 {
     // the real limit: no file may grow past 0 bytes; SIGXFSZ would end the test
-    const QStringList dateienVorher = QDir(m_ordner->pfad(QString())).entryList(QDir::Files | QDir::Hidden);
+    const QStringList dateienVorher = m_ordner->dateien();
     const QByteArray vorher = m_ordner->lies(QStringLiteral("xbasan.dat"));
     rlimit alt{};
     QCOMPARE(::getrlimit(RLIMIT_FSIZE, &alt), 0);
@@ -486,7 +486,7 @@ void TestNutzer::eintragenBeiDateigrenze()
     QCOMPARE(skript.texte, QStringList{QStringLiteral("Zu wenig Speicherplatz")});
     QCOMPARE(m_ordner->lies(QStringLiteral("xbasan.dat")).size(), 840);
     QCOMPARE(m_ordner->lies(QStringLiteral("xbasan.dat")), vorher);
-    QCOMPARE(QDir(m_ordner->pfad(QString())).entryList(QDir::Files | QDir::Hidden), dateienVorher);
+    QCOMPARE(m_ordner->dateien(), dateienVorher);
     QCOMPARE(nutzer, 0);
 }
 

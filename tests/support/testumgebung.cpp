@@ -34,6 +34,8 @@ void Arbeitsordner::schreibe(const QString& datei, const QByteArray& daten) cons
         f.write(daten);
 }
 
+QStringList Arbeitsordner::dateien() const { return QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden); }
+
 ModalWaechter::ModalWaechter(std::function<void(QWidget*)> aktion, int timeoutMs)
     : m_ausgeloest(std::make_shared<bool>(false)), m_aktiv(std::make_shared<bool>(true))
 {

@@ -16,6 +16,8 @@ public:
     QString pfad(const QString& datei) const { return m_dir.filePath(datei); }
     QByteArray lies(const QString& datei) const;
     void schreibe(const QString& datei, const QByteArray& daten) const;
+    // Every file in it, hidden ones too: a temporary copy left behind shows here.
+    QStringList dateien() const;
 
 private:
     QTemporaryDir m_dir;
