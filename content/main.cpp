@@ -3,7 +3,24 @@
 #include "content/inhalte.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <cstdio>
+
+namespace {
+
+// The sources of the content files: those of the checkout for the program in
+// its build folder, otherwise those installed beside it (bin/../share/velmora),
+// so that an installed copy never reads the checkout and a moved prefix works.
+QString quellordner()
+{
+    const QString hier = QFileInfo(QCoreApplication::applicationDirPath()).canonicalFilePath();
+    if (hier == QFileInfo(QStringLiteral(VELMORA_BAUORDNER)).canonicalFilePath())
+        return QStringLiteral(VELMORA_CONTENT_DIR "/quellen");
+    return QDir::cleanPath(hier + QStringLiteral("/" VELMORA_DATENWEG "/quellen"));
+}
+
+}
 
 int main(int argc, char** argv)
 {
@@ -14,7 +31,7 @@ int main(int argc, char** argv)
         return 2;
     }
     try {
-        baueArbeitsordner(args[1], QStringLiteral(VELMORA_CONTENT_DIR "/quellen"));
+        baueArbeitsordner(args[1], quellordner());
     } catch (const Baufehler& e) {
         std::fprintf(stderr, "%s\n", e.what());
         return 1;

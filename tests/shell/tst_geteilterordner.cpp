@@ -168,12 +168,16 @@ void loescheBert(dialog::Skript& skript)
     f.hide();
 }
 
+// The content sources as the other accounts read them: a copy made by the
+// parent, since the checkout may lie in a folder only root may enter.
+QString g_quellen;
+
 // What a second account does in the shared folder: the start (the working
 // folder refreshed, the clean-up), a new user, a result with its highscore, a
 // plan, a level status, and the deletion of a user.
 QStringList arbeite()
 {
-    baueArbeitsordner(QStringLiteral("."), QStringLiteral(VELMORA_CONTENT_DIR "/quellen"));
+    baueArbeitsordner(QStringLiteral("."), g_quellen);
     satzdatei::raeumeAuf();
     dialog::Skript skript;
     nutzer = 0;
@@ -218,12 +222,18 @@ private slots:
 
 private:
     std::unique_ptr<Arbeitsordner> m_ordner;
+    QTemporaryDir m_quellen;
 };
 
 void TestGeteilterOrdner::initTestCase()
 {
     if (::geteuid() != 0)
         QSKIP("needs root: the writes are made by a child process that switches to another user id");
+    const QDir checkout(QStringLiteral(VELMORA_CONTENT_DIR "/quellen"));
+    for (const QString& name : checkout.entryList(QDir::Files))
+        QVERIFY(QFile::copy(checkout.filePath(name), m_quellen.filePath(name)));
+    setze(m_quellen.path(), 0, 0, 0755);
+    g_quellen = m_quellen.path();
 }
 
 void TestGeteilterOrdner::init()

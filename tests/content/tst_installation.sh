@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# Installs into a temporary prefix, moves it, and lets the installed
+# velmora-datadir make a working folder. It must equal, byte for byte, the one
+# the build folder's velmora-datadir makes. As root, the installed programs run
+# as another account with the checkout hidden behind an empty folder, so
+# anything they read from it would fail.
+# Arguments: cmake, the build folder, the source folder.
+set -euo pipefail
+cmake="$1" bau="$2" quelle="$3"
+t="$(mktemp -d)"
+trap 'rm -rf "$t"' EXIT
+chmod 0755 "$t"
+"$cmake" --install "$bau" --prefix "$t/erst" >/dev/null
+mv "$t/erst" "$t/praefix"  # a moved prefix still finds its files
+for p in velmora velmora-datadir; do
+  [ -x "$t/praefix/bin/$p" ] || { echo "FAIL: bin/$p fehlt"; exit 1; }
+done
+"$bau/velmora-datadir" "$t/aus-bau"
+
+konto=47103
+mkdir "$t/heim"
+if [ "$(id -u)" = 0 ]; then
+  chown "$konto:$konto" "$t/heim"
+  als=(setpriv --reuid="$konto" --regid="$konto" --clear-groups)
+  # a mount namespace of its own: the checkout (and a build folder inside it)
+  # lies under an empty tmpfs there, for no one else
+  verbergen=(unshare --mount bash -c 'mount -t tmpfs leer "$1" && shift && exec "$@"' - "$quelle")
+else
+  echo "nicht root: ohne Kontowechsel und ohne verborgenen Checkout"
+  als=() verbergen=()
+fi
+laeuft() { env -i PATH=/usr/bin:/bin HOME="$t/heim" LC_ALL=C.UTF-8 QT_QPA_PLATFORM=offscreen "$@"; }
+
+laeuft "${verbergen[@]}" "${als[@]}" "$t/praefix/bin/velmora-datadir" "$t/heim/velmora"
+if ! diff -r "$t/aus-bau" "$t/heim/velmora"; then
+  echo "FAIL: die Arbeitsordner unterscheiden sich"
+  exit 1
+fi
+
+# the program starts in that folder and keeps running until it is ended
+status=0
+(cd "$t/heim/velmora" && laeuft timeout 3 "${verbergen[@]}" "${als[@]}" "$t/praefix/bin/velmora") >"$t/ausgabe" 2>&1 || status=$?
+if [ "$status" != 124 ]; then
+  echo "FAIL: velmora endete mit Status $status statt zu laufen"
+  cat "$t/ausgabe"
+  exit 1
+fi
+echo "PASS"
