@@ -18,6 +18,13 @@ QString EAFehler::textFuer(int code)
     }
 }
 
+EAFehler EAFehler::gesperrt(const QString& datei)
+{
+    return EAFehler(33, QStringLiteral("Die Datei %1 wird gerade von einem anderen VELMORA-Programm benutzt. "
+                                       "Es wurde nichts gespeichert; bitte versuchen Sie es noch einmal.")
+                            .arg(datei));
+}
+
 Konvertierungsfehler Konvertierungsfehler::integer(const QString& s)
 {
     return Konvertierungsfehler(QStringLiteral("'%1' ist kein gültiger Integerwert").arg(s));

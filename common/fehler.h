@@ -19,8 +19,11 @@ public:
     explicit EAFehler(int code);
     int code() const { return m_code; }
     static QString textFuer(int code);
+    // 33: another program holds the file locked longer than a save takes.
+    static EAFehler gesperrt(const QString& datei);
 
 private:
+    EAFehler(int code, const QString& text) : VelmoraFehler(text), m_code(code) {}
     int m_code;
 };
 

@@ -1,6 +1,7 @@
 #include "common/satzdatei.h"
 
 #include "common/cp1252.h"
+#include "common/dateisperre.h"
 #include "common/fehler.h"
 
 #include <QDir>
@@ -8,6 +9,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSet>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <ctime>
@@ -75,12 +77,17 @@ constexpr char kMarke[] = ".velmora-";
 // A copy older than this that nobody holds was left by a killed write.
 constexpr time_t kVerwaistNach = 60;
 
-// The file a path names; a symbolic link is written through, not replaced.
+}
+
+// The file a path names, as an absolute path; a symbolic link is written
+// through, not replaced.
 QByteArray ziel(const QString& pfad)
 {
     const QFileInfo info(pfad);
-    return QFile::encodeName(info.isSymLink() && info.exists() ? info.canonicalFilePath() : pfad);
+    return QFile::encodeName(info.isSymLink() && info.exists() ? info.canonicalFilePath() : info.absoluteFilePath());
 }
+
+namespace {
 
 QByteArray ordnerVon(const QByteArray& pfad)
 {
@@ -166,12 +173,14 @@ public:
             throw EAFehler(codeFuer(errno));
     }
 
-    void ersetze(const QByteArray& zielpfad)
+    // Renames the copy over its file and gives up its descriptor, which still
+    // holds the copy's lock: the caller keeps it while it holds the file.
+    int ersetze(const QByteArray& zielpfad)
     {
         const bool gestellt = gestellterFehler(Schritt::Abschliessen);
         if (gestellt || ::rename(m_name.constData(), zielpfad.constData()) != 0)
             throw EAFehler(codeFuer(gestellt ? ENOSPC : errno));
-        ::close(std::exchange(m_fd, -1));  // its bytes are synced; this ends the lock
+        return std::exchange(m_fd, -1);
     }
 
 private:
@@ -271,6 +280,7 @@ struct Auftrag {
     QByteArray daten;
     QByteArray alt;
     int satzgroesse = 0;
+    Dateisperre* sperre = nullptr;  // the lock held on the file, if any
     Kopie kopie;
 
     void vorbereiten()
@@ -294,7 +304,12 @@ struct Auftrag {
             schreibeHinein(ziel, daten, alt, satzgroesse);
             return false;
         }
-        kopie.ersetze(ziel);
+        const int fd = kopie.ersetze(ziel);
+        // the new file is held from now on; the old one's lock ends
+        if (sperre)
+            sperre->uebernimm(fd);
+        else
+            ::close(fd);
         return true;
     }
 };
@@ -309,12 +324,29 @@ void syncOrdner(const QByteArray& ordner)
     }
 }
 
-void schreibeSaetze(const QString& pfad, const QByteArray& daten, const QByteArray& alt, int satzgroesse)
+void schreibeSaetze(const QString& pfad, const QByteArray& daten, const QByteArray& alt, int satzgroesse,
+                    Dateisperre* sperre = nullptr)
 {
-    Auftrag a{ziel(pfad), daten, alt, satzgroesse, {}};
+    Auftrag a{ziel(pfad), daten, alt, satzgroesse, sperre, {}};
     a.vorbereiten();
     if (a.ausfuehren())
         syncOrdner(ordnerVon(a.ziel));
+}
+
+// The records that differ between geaendert and gelesen, put onto jetzt: what
+// another program saved since the file was read stays. Error 100 when the file
+// is no longer the size it was read at.
+QByteArray aufgetragen(const QByteArray& geaendert, const QByteArray& gelesen, const QByteArray& jetzt, int satzgroesse)
+{
+    if (jetzt.size() != geaendert.size())
+        throw EAFehler(100);
+    QByteArray neu = jetzt;
+    for (qsizetype pos = 0; pos < geaendert.size(); pos += satzgroesse) {
+        const qsizetype n = qMin<qsizetype>(satzgroesse, geaendert.size() - pos);
+        if (std::memcmp(geaendert.constData() + pos, gelesen.constData() + pos, size_t(n)) != 0)
+            std::memcpy(neu.data() + pos, geaendert.constData() + pos, size_t(n));
+    }
+    return neu;
 }
 
 bool istKopie(const QString& name)
@@ -378,10 +410,9 @@ Satzdatei::Satzdatei(const QString& name, int satzgroesse) : m_name(name), m_gro
         throw EAFehler(5);
     if (info.size() > satzdatei::kHoechstgroesse)
         throw EAFehler(223);
-    QFile f(name);
-    if (!f.open(QIODevice::ReadOnly))
-        throw EAFehler(5);
-    m_daten = f.read(satzdatei::kHoechstgroesse + 1);
+    // read and changed under the lock, until it is closed
+    m_sperre = Dateisperre::nimm(satzdatei::ziel(name), name);
+    m_daten = m_sperre->inhalt(satzdatei::kHoechstgroesse);
     if (m_daten.size() > satzdatei::kHoechstgroesse)  // grown since it was looked at
         throw EAFehler(223);
     m_gelesen = m_daten;
@@ -462,13 +493,27 @@ void Satzdatei::schliesse()
     m_offen = false;
     if (m_geaendert)
         speichere();
+    m_sperre.reset();
 }
 
 void Satzdatei::speichere()
 {
     m_geaendert = false;
-    satzdatei::schreibeSaetze(m_name, m_daten, m_gelesen, m_groesse);
-    m_gelesen = m_daten;
+    const QByteArray jetzt = m_sperre->inhalt(satzdatei::kHoechstgroesse);
+    const QByteArray neu = satzdatei::aufgetragen(m_daten, m_gelesen, jetzt, m_groesse);
+    satzdatei::schreibeSaetze(m_name, neu, jetzt, m_groesse, m_sperre.get());
+    m_daten = neu;
+    m_gelesen = neu;
+}
+
+Dateigruppe::Dateigruppe(const QStringList& namen)
+{
+    std::vector<QByteArray> pfade;
+    for (const QString& name : namen)
+        pfade.push_back(satzdatei::ziel(name));
+    std::sort(pfade.begin(), pfade.end());
+    for (const QByteArray& pfad : pfade)
+        m_sperren.push_back(Dateisperre::nimm(pfad, QFileInfo(QFile::decodeName(pfad)).fileName()));
 }
 
 Satzdatei& Dateigruppe::oeffne(const QString& name, int satzgroesse)
@@ -488,8 +533,12 @@ void Dateigruppe::schreibe()
 {
     using namespace satzdatei;
     std::vector<Auftrag> auftraege;
-    for (size_t i = 0; i < m_dateien.size(); ++i)
-        auftraege.push_back({ziel(m_dateien[i]->m_name), m_dateien[i]->m_daten, m_alt[i], m_dateien[i]->m_groesse, {}});
+    for (size_t i = 0; i < m_dateien.size(); ++i) {
+        Satzdatei& d = *m_dateien[i];
+        const QByteArray jetzt = d.m_sperre->inhalt(kHoechstgroesse);
+        auftraege.push_back({ziel(d.m_name), aufgetragen(d.m_daten, m_alt[i], jetzt, d.m_groesse), jetzt, d.m_groesse,
+                             d.m_sperre.get(), {}});
+    }
     // every copy is written before the first file changes; on a failure here the
     // copies made so far are removed with their Auftrag
     for (Auftrag& a : auftraege)
@@ -503,8 +552,8 @@ void Dateigruppe::schreibe()
             // the files before it hold their new bytes already: give them their old ones back
             for (size_t j = 0; j < i; ++j) {
                 try {
-                    schreibeSaetze(QFile::decodeName(auftraege[j].ziel), m_alt[j], auftraege[j].daten,
-                                   auftraege[j].satzgroesse);
+                    schreibeSaetze(QFile::decodeName(auftraege[j].ziel), auftraege[j].alt, auftraege[j].daten,
+                                   auftraege[j].satzgroesse, auftraege[j].sperre);
                 } catch (const EAFehler&) {
                     // nothing more can be done; the file holds its new bytes
                 }

@@ -13,6 +13,8 @@
 #include <memory>
 #include <vector>
 
+class Dateisperre;
+
 namespace kurztext {
 // The text of the short string at p (length byte, then kapazitaet characters);
 // a length byte above the capacity is clamped to it, and then the text ends at
@@ -59,10 +61,15 @@ void setzeFehlerNach(Schritt art, int n);
 void setzeVorDemErsetzen(std::function<void()> f);
 }
 
+// A Satzdatei holds its file locked from opening to closing (see Dateisperre),
+// so one read-change-write is one step for every program on the working
+// folder. Saving puts only the records this object changed onto the file as
+// it is at that moment.
 class Satzdatei {
 public:
     // Opens an existing file in the working folder; throws EAFehler 2 if it is
-    // missing, 223 if it is larger than satzdatei::kHoechstgroesse.
+    // missing, 223 if it is larger than satzdatei::kHoechstgroesse, 33 if
+    // another program holds it too long.
     Satzdatei(const QString& name, int satzgroesse);
     // Records written before a failure stay written: pending writes are saved here too.
     ~Satzdatei();
@@ -101,6 +108,7 @@ private:
     bool m_offen = true;  // false: saved already, or saved by its group
     bool m_geaendert = false;
     bool m_schreibbar = false;
+    std::shared_ptr<Dateisperre> m_sperre;
 };
 
 // Files changed as one: each is read and changed in memory, then schreibe()
@@ -110,6 +118,9 @@ private:
 // is destroyed unwritten.
 class Dateigruppe {
 public:
+    // Locks the files of the group, in the order of their paths, so that two
+    // groups never wait for each other; throws EAFehler like Satzdatei.
+    explicit Dateigruppe(const QStringList& namen);
     // Opens an existing file like Satzdatei and checks that it can be opened for
     // writing (EAFehler 5 if not).
     Satzdatei& oeffne(const QString& name, int satzgroesse);
@@ -119,4 +130,5 @@ public:
 private:
     std::vector<std::unique_ptr<Satzdatei>> m_dateien;
     std::vector<QByteArray> m_alt;  // each file's bytes as read
+    std::vector<std::shared_ptr<Dateisperre>> m_sperren;
 };

@@ -25,9 +25,10 @@ QByteArray alsSatz(const Platz& p)
     return kurztext::satz(p.name, 20) + kurztext::satz(p.punkte, 20) + kurztext::satz(p.datum, 20);
 }
 
-Liste liesBlock(int b)
+namespace {
+
+Liste liesAus(Satzdatei& datei, int b)
 {
-    Satzdatei datei(kDatei, kSatzgroesse);
     datei.positioniere(b * kPlaetze);
     Liste liste;
     for (Platz& p : liste) {
@@ -38,9 +39,20 @@ Liste liesBlock(int b)
     return liste;
 }
 
-void schreibeBlock(int b, const Liste& liste)
+}
+
+Liste liesBlock(int b)
 {
     Satzdatei datei(kDatei, kSatzgroesse);
+    return liesAus(datei, b);
+}
+
+void aendereBlock(int b, const std::function<bool(Liste&)>& aendern)
+{
+    Satzdatei datei(kDatei, kSatzgroesse);
+    Liste liste = liesAus(datei, b);
+    if (!aendern(liste))
+        return;
     datei.positioniere(b * kPlaetze);
     for (const Platz& p : liste)
         datei.schreibe(alsSatz(p));
@@ -53,7 +65,6 @@ void highein(int n, float s)
 {
     using namespace highscore;
     const int b = block(n);
-    Liste platz;
     double wert[kPlaetze] = {};  // places that cannot be read count as empty
 
     QString datum = textformat::datum(uhr::heute());
@@ -63,18 +74,20 @@ void highein(int n, float s)
     // A file error is shown and the line still goes onto the sheet; the list is
     // written only when all fifteen places were read.
     try {
-        platz = liesBlock(b);  // the file is closed on every path
-        for (int k = 0; k < kPlaetze; ++k)
-            wert[k] = ergebnis::punktwert(platz[k].punkte);
-        if (static_cast<double>(s) > wert[kPlaetze - 1]) {
+        // read and written in one locked step (the file is closed on every path)
+        aendereBlock(b, [&](Liste& platz) {
+            for (int k = 0; k < kPlaetze; ++k)
+                wert[k] = ergebnis::punktwert(platz[k].punkte);
+            if (static_cast<double>(s) <= wert[kPlaetze - 1])
+                return false;
             int p = 0;
             while (wert[p] >= static_cast<double>(s))
                 ++p;
             for (int k = kPlaetze - 1; k > p; --k)
                 platz[k] = platz[k - 1];
             platz[p] = {nutzername, textformat::punkteText(s), datum};
-            schreibeBlock(b, platz);
-        }
+            return true;
+        });
     } catch (const std::exception& fehler) {
         zeigeFehler(fehler);
     }

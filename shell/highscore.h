@@ -3,6 +3,7 @@
 // and the completion of the result line, which goes onto the results sheet.
 #include <QString>
 #include <array>
+#include <functional>
 
 namespace highscore {
 constexpr int kSatzgroesse = 63;  // name, score text, date: three short strings of 20
@@ -14,6 +15,7 @@ struct Platz {
     QString name;
     QString punkte;  // as stored; "0" for an empty place
     QString datum;
+    bool operator==(const Platz&) const = default;
 };
 
 int block(int programmnummer);  // (n div 12 - 1) * 11 + n mod 12 - 1
@@ -23,7 +25,9 @@ QByteArray alsSatz(const Platz& p);
 using Liste = std::array<Platz, kPlaetze>;
 // The fifteen places of block b; an empty score text reads as "0".
 Liste liesBlock(int b);
-void schreibeBlock(int b, const Liste& liste);
+// Reads block b and, if aendern returns true, writes the list it changed, in
+// one locked step: two programs entering scores at once both keep theirs.
+void aendereBlock(int b, const std::function<bool(Liste&)>& aendern);
 }
 
 void highein(int programmnummer, float punkte);

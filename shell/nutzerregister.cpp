@@ -1,9 +1,12 @@
 #include "shell/nutzerregister.h"
 
 #include "common/satzdatei.h"
+#include "common/textformat.h"
+#include "common/zustand.h"
 #include "shell/uform1.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <QWidget>
 
 namespace nutzerregister {
@@ -13,6 +16,27 @@ QStringList lies() { return Satzdatei::liesTexte(kDatei, 21, kSlots); }
 void schreibe(const QStringList& plaetze) { Satzdatei::schreibeTexte(kDatei, 21, plaetze); }
 
 bool frei(const QString& slot) { return slot.startsWith(QStringLiteral("--")); }
+
+Eintrag trageEin(const QString& name)
+{
+    Satzdatei datei(kDatei, 21);
+    QStringList plaetze;
+    for (int i = 0; i < kSlots; ++i)
+        plaetze << datei.liesText();
+    Eintrag e;
+    for (const QString& s : plaetze)
+        e.doppelt += textformat::grossAZ(s) == textformat::grossAZ(name) ? 1 : 0;
+    if (e.doppelt > 0)
+        return e;
+    const auto f = std::find_if(plaetze.cbegin(), plaetze.cend(), frei);
+    if (f == plaetze.cend())
+        return e;
+    e.slot = int(f - plaetze.cbegin()) + 1;
+    datei.positioniere(e.slot - 1);
+    datei.schreibeText(name.left(kNamenKapazitaet));
+    datei.schliesse();
+    return e;
+}
 
 int belegt(const QStringList& plaetze)
 {

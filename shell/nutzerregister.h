@@ -12,6 +12,16 @@ QStringList lies();                      // the 40 slot texts
 void schreibe(const QStringList& plaetze); // all 40 back
 bool frei(const QString& slot);          // its first two characters are "--"
 int belegt(const QStringList& plaetze);    // number of used plaetze
+
+// Enters name in one locked step on the register as it is now, so that two
+// programs entering users at once take different slots: into the first free
+// slot, cut to its capacity, unless a slot holds it already (compared with
+// a to z in capitals).
+struct Eintrag {
+    int doppelt = 0;  // slots that hold the name already; then nothing is written
+    int slot = 0;     // where it was entered, from 1; 0 if not
+};
+Eintrag trageEin(const QString& name);
 }
 
 // Sets the captions of the two main windows to the current user.

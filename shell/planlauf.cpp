@@ -11,6 +11,7 @@
 #include "shell/uplan03.h"
 
 #include <QListWidget>
+#include <algorithm>
 
 namespace plan {
 
@@ -21,6 +22,55 @@ bool istFrei(const QString& satz) { return satz.startsWith(QLatin1String("offen"
 QStringList lies() { return Satzdatei::liesTexte(kDatei, kKapazitaet + 1, kPlaene); }
 
 void schreibe(const QStringList& saetze) { Satzdatei::schreibeTexte(kDatei, kKapazitaet + 1, saetze); }
+
+QStringList speichereAenderungen(const QStringList& gelesen, const QStringList& neu)
+{
+    Satzdatei datei(kDatei, kKapazitaet + 1);
+    QStringList jetzt;
+    for (int i = 0; i < kPlaene; ++i)
+        jetzt << datei.liesText();
+    const QStringList vorher = jetzt;
+    const auto name = [](const QString& satz) { return satz.left(kNamenlaenge); };
+    // changes and deletions first, so that a new plan may take a freed record
+    QList<int> anlegen;
+    for (int i = 0; i < kPlaene && i < gelesen.size() && i < neu.size(); ++i) {
+        if (gelesen[i] == neu[i])
+            continue;
+        const bool nochDa = !istFrei(gelesen[i]) && name(jetzt[i]) == name(gelesen[i]);
+        if (nochDa && !istFrei(neu[i]) && name(neu[i]) == name(gelesen[i])) {
+            jetzt[i] = neu[i];
+            continue;
+        }
+        if (nochDa)
+            jetzt[i] = frei();
+        if (!istFrei(neu[i]))
+            anlegen << i;
+    }
+    QStringList meldungen;
+    for (const int i : anlegen) {
+        QString n = name(neu[i]);
+        while (n.endsWith(QLatin1Char(' ')))
+            n.chop(1);
+        if (std::any_of(jetzt.cbegin(), jetzt.cend(), [&](const QString& satz) { return satz.left(n.size()) == n; })) {
+            meldungen << QStringLiteral("Der Planname existiert bereits!");
+            continue;
+        }
+        const int ziel = istFrei(jetzt[i]) ? i : int(std::find_if(jetzt.cbegin(), jetzt.cend(), istFrei) - jetzt.cbegin());
+        if (ziel >= kPlaene) {
+            meldungen << QStringLiteral("Es ist kein Platz mehr frei!!");
+            continue;
+        }
+        jetzt[ziel] = neu[i];
+    }
+    for (int i = 0; i < kPlaene; ++i) {
+        if (jetzt[i] == vorher[i])
+            continue;
+        datei.positioniere(i);
+        datei.schreibeText(jetzt[i]);
+    }
+    datei.schliesse();
+    return meldungen;
+}
 
 QString gueltige(const QString& buchstaben)
 {

@@ -28,6 +28,12 @@ bool istFrei(const QString& satz);
 // The 50 records, plan 1 first; throws the file's error.
 QStringList lies();
 void schreibe(const QStringList& saetze);
+// What an editor changed from gelesen (the records it read) to neu, put onto
+// the file as it is now in one locked step: a plan changed or deleted there
+// only while its record still holds it, a new plan (or a changed one that
+// another program deleted meanwhile) into a free record unless its name is
+// taken. Returns the messages of what was refused, to be shown afterwards.
+QStringList speichereAenderungen(const QStringList& gelesen, const QStringList& neu);
 
 // The letters that name an exercise, in order; any other character is dropped.
 QString gueltige(const QString& buchstaben);

@@ -121,12 +121,31 @@ void Tdat02::loeschenClick()
         return;
     }
     const QString heute = textformat::datum(uhr::heute());
-    auto neu = m_plaetze;
-    for (int q = p; q < highscore::kPlaetze - 1; ++q)
-        neu[q] = neu[q + 1];
-    neu[highscore::kPlaetze - 1] = {QStringLiteral("offen"), QStringLiteral("0"), heute};
-    // stored first, so that the list never shows a deletion that failed
-    highscore::schreibeBlock(m_block, neu);
+    // In one locked step on the list as it is now: the place shown may have
+    // moved down since it was read (a better run entered above it) or be gone.
+    highscore::Liste vorher, neu;
+    highscore::aendereBlock(m_block, [&](highscore::Liste& liste) {
+        vorher = liste;
+        int q = liste[p] == m_plaetze[p] ? p : -1;
+        for (int k = 0; q < 0 && k < highscore::kPlaetze; ++k)
+            if (liste[k] == m_plaetze[p])
+                q = k;
+        if (q >= 0) {
+            for (; q < highscore::kPlaetze - 1; ++q)
+                liste[q] = liste[q + 1];
+            liste[highscore::kPlaetze - 1] = {QStringLiteral("offen"), QStringLiteral("0"), heute};
+        }
+        neu = liste;
+        return q >= 0;
+    });
+    if (vorher != m_plaetze) {
+        // another program changed the list: show it as it is now
+        m_plaetze = neu;
+        lbox1->clear();
+        for (const highscore::Platz& platz : m_plaetze)
+            lbox1->addItem(dat02::zeile(platz));
+        return;
+    }
     m_plaetze = neu;
     delete lbox1->takeItem(p);
     // nothing stays chosen: a second press does not delete the next place

@@ -66,9 +66,10 @@ void TForm5::check(int spalte, int zeile)
     }
     if (abgelehnt)
         return;
-    nutzerLoeschen(s, nutzerliste);
-    nutzerliste[s - 1] = nutzerregister::kFrei;
-    dialog::zeige(name + QStringLiteral(" wurde gelöscht!"));
+    const bool geloescht = nutzerLoeschen(s, name);
+    // the grid shows the register as it is now, with what other programs changed
+    nutzerliste = nutzerregister::lies();
+    dialog::zeige(geloescht ? name + QStringLiteral(" wurde gelöscht!") : QStringLiteral("unbekannter Nutzer!"));
 }
 
 namespace {
@@ -88,10 +89,15 @@ Satzdatei& oeffneVollstaendig(Dateigruppe& gruppe, const QString& name, int satz
 
 }
 
-void TForm5::nutzerLoeschen(int s, QStringList plaetze)
+bool TForm5::nutzerLoeschen(int s, const QString& name)
 {
     // all new contents are made in memory first; the group writes them together
-    Dateigruppe gruppe;
+    QStringList namen{nutzerregister::kDatei};
+    for (int d = 0; d <= 9; ++d)
+        namen << ergebnis::dateiname(d);
+    for (const char* datei : kLevelDateien)
+        namen << QString::fromLatin1(datei);
+    Dateigruppe gruppe(namen);
     const QString leer(20, QLatin1Char(' '));
     for (int d = 0; d <= 9; ++d) {
         Satzdatei& datei = oeffneVollstaendig(gruppe, ergebnis::dateiname(d), ergebnis::kSatzgroesse,
@@ -108,10 +114,13 @@ void TForm5::nutzerLoeschen(int s, QStringList plaetze)
         datei.schreibeText(QString(50, QLatin1Char('0')));
     }
     Satzdatei& register_ = oeffneVollstaendig(gruppe, nutzerregister::kDatei, 21, nutzerregister::kSlots);
-    plaetze[s - 1] = nutzerregister::kFrei;
-    for (const QString& platz : plaetze)
-        register_.schreibeText(platz);
+    register_.positioniere(s - 1);
+    if (register_.liesText() != name)
+        return false;  // the group is dropped unwritten
+    register_.positioniere(s - 1);
+    register_.schreibeText(nutzerregister::kFrei);
     gruppe.schreibe();
+    return true;
 }
 
 void TForm5::mousePressEvent(QMouseEvent* e)

@@ -10,10 +10,12 @@ public:
     static TForm5& instanz();
 
     QPushButton* Button1;
-    // Empties slot s in the result and level files and writes plaetze with slot s
-    // freed to the register, all or nothing: every file must be there at full size
-    // and writable, and a failure while writing leaves every file as it was.
-    static void nutzerLoeschen(int slot, QStringList plaetze);
+    // Empties slot s in the result and level files and frees it in the register,
+    // all or nothing, in one step under the files' locks: every file must be there
+    // at full size and writable, and a failure while writing leaves every file as
+    // it was. False, with nothing changed, when the slot no longer holds name
+    // (another program deleted or replaced that user since the grid was read).
+    static bool nutzerLoeschen(int slot, const QString& name);
 
 protected:
     void FormActivate() override;

@@ -86,27 +86,19 @@ void Tnut02::eintragen()
         close();
         return;
     }
-    QStringList plaetze = nutzerregister::lies();
-    bool vorhanden = false;
-    for (const QString& s : plaetze)
-        if (textformat::grossAZ(s) == textformat::grossAZ(name)) {
-            dialog::zeige(QStringLiteral("Der Benutzer ist bereits eingetragen!"));
-            vorhanden = true;
-        }
-    if (!vorhanden) {
-        const auto frei = std::find_if(plaetze.begin(), plaetze.end(), nutzerregister::frei);
-        if (frei == plaetze.end()) {
-            dialog::zeige(QStringLiteral("Es sind bereits 40 Nutzer eingetragen!"));
-        } else {
-            *frei = name.left(kNamenKapazitaet);
-            // stored first, so that the message never reports what failed
-            nutzerregister::schreibe(plaetze);
-            dialog::zeige(QStringLiteral("Der Nutzer wurde eingetragen!"));
-            nutzername = *frei;
-            nutzer = static_cast<int>(frei - plaetze.begin()) + 1;
-            hauptfenstertitelSetzen();
-            TForm4::instanz().leeren();
-        }
+    // the checks and the entry are made on the register as it is now, in one
+    // locked step; the messages follow once the file is closed
+    const nutzerregister::Eintrag e = nutzerregister::trageEin(name);
+    for (int i = 0; i < e.doppelt; ++i)
+        dialog::zeige(QStringLiteral("Der Benutzer ist bereits eingetragen!"));
+    if (e.doppelt == 0 && e.slot == 0)
+        dialog::zeige(QStringLiteral("Es sind bereits 40 Nutzer eingetragen!"));
+    if (e.slot > 0) {
+        dialog::zeige(QStringLiteral("Der Nutzer wurde eingetragen!"));
+        nutzername = name.left(kNamenKapazitaet);
+        nutzer = e.slot;
+        hauptfenstertitelSetzen();
+        TForm4::instanz().leeren();
     }
     edi1nut02->clear();
     close();

@@ -143,6 +143,7 @@ void Tplan02::FormShow()
     m_tabelle.clear();
     m_gelesen = false;
     m_tabelle = plan::lies();
+    m_gelesenerStand = m_tabelle;
     m_gelesen = true;
     ListBox1->addItems(m_tabelle);
 }
@@ -235,8 +236,10 @@ void Tplan02::bearbeiten()
 void Tplan02::Button4Click()
 {
     try {
+        // another program may have saved plans since the editor read them
         if (m_gelesen)
-            plan::schreibe(m_tabelle);
+            for (const QString& meldung : plan::speichereAenderungen(m_gelesenerStand, m_tabelle))
+                dialog::zeige(meldung);
     } catch (const std::exception& e) {
         // the window has no other way out; the error is shown and it closes anyway
         zeigeFehler(e);

@@ -1,6 +1,7 @@
 #pragma once
 // The plan editor: creates, changes and deletes training plans. Changes are
-// kept in a table and reach the plan file only when the editor is left.
+// kept in a table and reach the plan file only when the editor is left, and
+// then only the plans this editor created, changed or deleted.
 #include "platform/form.h"
 
 #include <QFrame>
@@ -46,6 +47,7 @@ private:
     void tausche(int zeile, int andere);
 
     QStringList m_tabelle;  // the 50 records as they will be saved
+    QStringList m_gelesenerStand;  // as read: saving writes only what differs
     bool m_gelesen = false; // the table holds the whole file
     QString m_name;
     QString m_buchstaben;
