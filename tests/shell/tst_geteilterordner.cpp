@@ -14,6 +14,7 @@
 #include "shell/planlauf.h"
 #include "shell/uform5.h"
 #include "shell/unut02.h"
+#include "tests/support/konten.h"
 #include "tests/support/testumgebung.h"
 
 #include <QTest>
@@ -32,12 +33,6 @@ namespace {
 constexpr uid_t kA = 47101;
 constexpr uid_t kB = 47102;
 constexpr gid_t kGruppe = 47100;
-
-struct Konto {
-    uid_t uid;
-    gid_t gid;
-    std::vector<gid_t> gruppen;
-};
 
 // the rows name them by their place here: 0 A, 1 B, 2 B outside the group, 3 root
 const Konto kKonten[] = {{kA, kA, {kA, kGruppe}}, {kB, kB, {kB, kGruppe}}, {kB, kB, {kB}}, {0, 0, {0}}};
@@ -82,59 +77,6 @@ QStringList eigeneNamen()
 QStringList eintraege(const QString& ordner)
 {
     return QDir(ordner).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-}
-
-// Runs aktion in a child process under another account and returns its report
-// (what it showed, one line each), or a line starting with "!" on a failure.
-QString alsKonto(const Konto& k, const std::function<QStringList()>& aktion)
-{
-    int rohr[2];
-    if (::pipe(rohr) != 0)
-        return QStringLiteral("! pipe");
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        ::close(rohr[0]);
-        QStringList bericht;
-        if (::setgroups(k.gruppen.size(), k.gruppen.data()) != 0 || ::setresgid(k.gid, k.gid, k.gid) != 0
-            || ::setresuid(k.uid, k.uid, k.uid) != 0) {
-            bericht << QStringLiteral("! Kontowechsel gescheitert");
-        } else {
-            try {
-                bericht = aktion();
-            } catch (const std::exception& e) {
-                bericht << QStringLiteral("! ") + QString::fromUtf8(e.what());
-            }
-        }
-        const QByteArray b = bericht.join(QLatin1Char('\n')).toUtf8();
-        for (qsizetype fertig = 0; fertig < b.size();) {
-            const ssize_t n = ::write(rohr[1], b.constData() + fertig, size_t(b.size() - fertig));
-            if (n <= 0)
-                break;
-            fertig += n;
-        }
-        ::_exit(0);  // no destructor of the parent's objects runs here
-    }
-    ::close(rohr[1]);
-    QByteArray b;
-    pollfd warten{rohr[0], POLLIN, 0};
-    char puffer[4096];
-    for (;;) {
-        if (::poll(&warten, 1, 60000) != 1) {
-            ::kill(pid, SIGKILL);
-            b = "! Zeitüberschreitung";
-            break;
-        }
-        const ssize_t n = ::read(rohr[0], puffer, sizeof puffer);
-        if (n <= 0)
-            break;
-        b.append(puffer, n);
-    }
-    ::close(rohr[0]);
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
-        return QStringLiteral("! Kind beendet mit Status %1").arg(status);
-    return QString::fromUtf8(b);
 }
 
 void setzeRegister(const QStringList& namen)

@@ -1,0 +1,104 @@
+#include "tests/support/konten.h"
+
+#include <csignal>
+#include <ctime>
+#include <grp.h>
+#include <poll.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+struct Kind {
+    pid_t pid = -1;
+    int bericht = -1;  // read end of the pipe its report comes through
+};
+
+// Forks a child that waits for a byte on start (if >= 0), switches to k and runs aktion.
+Kind starte(const Konto& k, const std::function<QStringList()>& aktion, int start)
+{
+    int rohr[2];
+    if (::pipe(rohr) != 0)
+        return {};
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::close(rohr[0]);
+        QStringList bericht;
+        char c;
+        const bool wechseln = k.uid != ::geteuid();
+        if (start >= 0 && ::read(start, &c, 1) != 1) {
+            bericht << QStringLiteral("! kein Start");
+        } else if (wechseln
+                   && (::setgroups(k.gruppen.size(), k.gruppen.data()) != 0 || ::setresgid(k.gid, k.gid, k.gid) != 0
+                       || ::setresuid(k.uid, k.uid, k.uid) != 0)) {
+            bericht << QStringLiteral("! Kontowechsel gescheitert");
+        } else {
+            try {
+                bericht = aktion();
+            } catch (const std::exception& e) {
+                bericht << QStringLiteral("! ") + QString::fromUtf8(e.what());
+            }
+        }
+        const QByteArray b = bericht.join(QLatin1Char('\n')).toUtf8();
+        for (qsizetype fertig = 0; fertig < b.size();) {
+            const ssize_t n = ::write(rohr[1], b.constData() + fertig, size_t(b.size() - fertig));
+            if (n <= 0)
+                break;
+            fertig += n;
+        }
+        ::_exit(0);  // no destructor of the parent's objects runs here
+    }
+    ::close(rohr[1]);
+    return {pid, rohr[0]};
+}
+
+// The child's report once it has ended; it is killed when it takes longer than bis.
+QString ernte(const Kind& kind, time_t bis)
+{
+    if (kind.pid < 0)
+        return QStringLiteral("! fork");
+    QByteArray b;
+    pollfd warten{kind.bericht, POLLIN, 0};
+    char puffer[4096];
+    for (;;) {
+        const int rest = int(qMax<time_t>(bis - std::time(nullptr), 0));
+        if (::poll(&warten, 1, rest * 1000) != 1) {
+            ::kill(kind.pid, SIGKILL);
+            b = "! Zeitüberschreitung";
+            break;
+        }
+        const ssize_t n = ::read(kind.bericht, puffer, sizeof puffer);
+        if (n <= 0)
+            break;
+        b.append(puffer, n);
+    }
+    ::close(kind.bericht);
+    int status = 0;
+    ::waitpid(kind.pid, &status, 0);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        return QStringLiteral("! Kind beendet mit Status %1").arg(status);
+    return QString::fromUtf8(b);
+}
+
+}
+
+Konto diesesKonto() { return {::geteuid(), ::getegid(), {::getegid()}}; }
+
+QString alsKonto(const Konto& k, const std::function<QStringList()>& aktion, int sekunden)
+{
+    return ernte(starte(k, aktion, -1), std::time(nullptr) + sekunden);
+}
+
+QStringList zugleich(const Konto& k, const std::function<QStringList(int)>& aktion, int sekunden)
+{
+    int start[2];
+    if (::pipe(start) != 0)
+        return {QStringLiteral("! pipe")};
+    const Kind a = starte(k, [&] { return aktion(0); }, start[0]);
+    const Kind b = starte(k, [&] { return aktion(1); }, start[0]);
+    ::close(start[0]);
+    (void)!::write(start[1], "ab", 2);
+    ::close(start[1]);
+    const time_t bis = std::time(nullptr) + sekunden;
+    return {ernte(a, bis), ernte(b, bis)};
+}
