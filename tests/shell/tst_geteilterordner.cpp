@@ -20,11 +20,8 @@
 #include <QTest>
 
 #include <csignal>
-#include <grp.h>
-#include <poll.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
