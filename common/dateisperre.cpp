@@ -2,7 +2,6 @@
 
 #include "common/fehler.h"
 
-#include <QFileInfo>
 #include <cerrno>
 #include <ctime>
 #include <map>
@@ -93,24 +92,6 @@ Dateisperre::~Dateisperre()
     const auto it = tabelle.find(m_pfad);
     if (it != tabelle.end() && it->second.expired())
         tabelle.erase(it);
-}
-
-QByteArray Dateisperre::inhalt(qint64 grenze) const
-{
-    QByteArray b;
-    char puffer[65536];
-    for (qint64 pos = 0; b.size() <= grenze;) {
-        const ssize_t n = ::pread(m_fd, puffer, sizeof puffer, off_t(pos));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            throw EAFehler(codeFuer(errno));
-        if (n == 0)
-            break;
-        b.append(puffer, n);
-        pos += n;
-    }
-    return b;
 }
 
 void Dateisperre::uebernimm(int fd)

@@ -23,8 +23,8 @@ public:
     Dateisperre(const Dateisperre&) = delete;
     Dateisperre& operator=(const Dateisperre&) = delete;
 
-    // The locked file as it is now (at most grenze bytes plus one).
-    QByteArray inhalt(qint64 grenze) const;
+    // The locked file, open for reading.
+    int fd() const { return m_fd; }
     // The file was replaced by a copy open as fd and locked already: hold that one.
     void uebernimm(int fd);
 

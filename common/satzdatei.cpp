@@ -141,6 +141,17 @@ QByteArray liesAn(int fd, qint64 n)
     return b;
 }
 
+// The whole of the file open as fd; 223 when it is larger than any data file.
+QByteArray liesGanz(int fd)
+{
+    struct stat st;
+    if (::fstat(fd, &st) != 0)
+        throw EAFehler(codeFuer(errno));
+    if (st.st_size > kHoechstgroesse)
+        throw EAFehler(223);
+    return liesAn(fd, st.st_size);
+}
+
 // A temporary copy beside a file. Its writer holds it locked while it lives,
 // so the clean-up at start leaves it alone; left unused, it is removed.
 class Kopie {
@@ -412,9 +423,7 @@ Satzdatei::Satzdatei(const QString& name, int satzgroesse) : m_name(name), m_gro
         throw EAFehler(223);
     // read and changed under the lock, until it is closed
     m_sperre = Dateisperre::nimm(satzdatei::ziel(name), name);
-    m_daten = m_sperre->inhalt(satzdatei::kHoechstgroesse);
-    if (m_daten.size() > satzdatei::kHoechstgroesse)  // grown since it was looked at
-        throw EAFehler(223);
+    m_daten = satzdatei::liesGanz(m_sperre->fd());  // 223 if grown since it was looked at
     m_gelesen = m_daten;
     m_schreibbar = info.isWritable();
 }
@@ -499,7 +508,7 @@ void Satzdatei::schliesse()
 void Satzdatei::speichere()
 {
     m_geaendert = false;
-    const QByteArray jetzt = m_sperre->inhalt(satzdatei::kHoechstgroesse);
+    const QByteArray jetzt = satzdatei::liesGanz(m_sperre->fd());
     const QByteArray neu = satzdatei::aufgetragen(m_daten, m_gelesen, jetzt, m_groesse);
     satzdatei::schreibeSaetze(m_name, neu, jetzt, m_groesse, m_sperre.get());
     m_daten = neu;
@@ -524,7 +533,6 @@ Satzdatei& Dateigruppe::oeffne(const QString& name, int satzgroesse)
     if (fd < 0)
         throw EAFehler(satzdatei::codeFuer(errno));
     ::close(fd);
-    m_alt.push_back(datei->m_daten);
     m_dateien.push_back(std::move(datei));
     return *m_dateien.back();
 }
@@ -535,8 +543,8 @@ void Dateigruppe::schreibe()
     std::vector<Auftrag> auftraege;
     for (size_t i = 0; i < m_dateien.size(); ++i) {
         Satzdatei& d = *m_dateien[i];
-        const QByteArray jetzt = d.m_sperre->inhalt(kHoechstgroesse);
-        auftraege.push_back({ziel(d.m_name), aufgetragen(d.m_daten, m_alt[i], jetzt, d.m_groesse), jetzt, d.m_groesse,
+        const QByteArray jetzt = liesGanz(d.m_sperre->fd());
+        auftraege.push_back({ziel(d.m_name), aufgetragen(d.m_daten, d.m_gelesen, jetzt, d.m_groesse), jetzt, d.m_groesse,
                              d.m_sperre.get(), {}});
     }
     // every copy is written before the first file changes; on a failure here the

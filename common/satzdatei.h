@@ -129,6 +129,5 @@ public:
 
 private:
     std::vector<std::unique_ptr<Satzdatei>> m_dateien;
-    std::vector<QByteArray> m_alt;  // each file's bytes as read
     std::vector<std::shared_ptr<Dateisperre>> m_sperren;
 };

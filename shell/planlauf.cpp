@@ -23,6 +23,11 @@ QStringList lies() { return Satzdatei::liesTexte(kDatei, kKapazitaet + 1, kPlaen
 
 void schreibe(const QStringList& saetze) { Satzdatei::schreibeTexte(kDatei, kKapazitaet + 1, saetze); }
 
+bool nameVergeben(const QStringList& saetze, const QString& name)
+{
+    return std::any_of(saetze.cbegin(), saetze.cend(), [&](const QString& satz) { return satz.left(name.size()) == name; });
+}
+
 QStringList speichereAenderungen(const QStringList& gelesen, const QStringList& neu)
 {
     Satzdatei datei(kDatei, kKapazitaet + 1);
@@ -51,7 +56,7 @@ QStringList speichereAenderungen(const QStringList& gelesen, const QStringList& 
         QString n = name(neu[i]);
         while (n.endsWith(QLatin1Char(' ')))
             n.chop(1);
-        if (std::any_of(jetzt.cbegin(), jetzt.cend(), [&](const QString& satz) { return satz.left(n.size()) == n; })) {
+        if (nameVergeben(jetzt, n)) {
             meldungen << QStringLiteral("Der Planname existiert bereits!");
             continue;
         }

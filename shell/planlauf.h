@@ -28,6 +28,9 @@ bool istFrei(const QString& satz);
 // The 50 records, plan 1 first; throws the file's error.
 QStringList lies();
 void schreibe(const QStringList& saetze);
+// True when a record begins with name: an empty name, or one that begins a
+// free record, counts as taken too.
+bool nameVergeben(const QStringList& saetze, const QString& name);
 // What an editor changed from gelesen (the records it read) to neu, put onto
 // the file as it is now in one locked step: a plan changed or deleted there
 // only while its record still holds it, a new plan (or a changed one that

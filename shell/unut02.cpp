@@ -1,7 +1,6 @@
 #include "shell/unut02.h"
 
 #include "common/cp1252.h"
-#include "common/textformat.h"
 #include "common/zustand.h"
 #include "platform/anwendung.h"
 #include "platform/dialoge.h"
@@ -11,7 +10,6 @@
 #include "shell/uform4.h"
 
 #include <QKeyEvent>
-#include <algorithm>
 
 Tnut02& Tnut02::instanz()
 {

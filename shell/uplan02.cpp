@@ -177,15 +177,10 @@ void Tplan02::Button2Click()
         dialog::zeige(QStringLiteral("ungültiger Planname!"));
         abgelehnt = true;
     }
-    // an empty name, or one that begins a free record, is caught here as well
-    for (const QString& satz : std::as_const(m_tabelle)) {
-        if (satz.left(name.size()) == name) {
-            dialog::zeige(QStringLiteral("Der Planname existiert bereits!"));
-            abgelehnt = true;
-            break;
-        }
-        if (abgelehnt)
-            break;
+    // once refused, the check looks at the first record only, as it always did
+    if (plan::nameVergeben(abgelehnt ? m_tabelle.mid(0, 1) : m_tabelle, name)) {
+        dialog::zeige(QStringLiteral("Der Planname existiert bereits!"));
+        abgelehnt = true;
     }
     const auto frei = std::find_if(m_tabelle.cbegin(), m_tabelle.cend(), plan::istFrei);
     if (frei == m_tabelle.cend()) {

@@ -12,8 +12,6 @@
 #include "shell/highscore.h"
 #include "shell/nutzerregister.h"
 #include "shell/planlauf.h"
-#include "shell/uform5.h"
-#include "shell/unut02.h"
 #include "tests/support/konten.h"
 #include "tests/support/testumgebung.h"
 
@@ -55,12 +53,6 @@ QString alsText(const Rechte& r)
     return QStringLiteral("%1:%2 %3 %4 Bytes").arg(r.uid).arg(r.gid).arg(r.modus, 4, 8, QLatin1Char('0')).arg(r.groesse);
 }
 
-void setze(const QString& pfad, uid_t uid, gid_t gid, mode_t modus)
-{
-    const QByteArray p = QFile::encodeName(pfad);
-    QVERIFY2(::lchown(p.constData(), uid, gid) == 0 && ::chmod(p.constData(), modus) == 0, p.constData());
-}
-
 // The program's own files, which every account writes.
 QStringList eigeneNamen()
 {
@@ -76,14 +68,6 @@ QStringList eintraege(const QString& ordner)
     return QDir(ordner).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
 }
 
-void setzeRegister(const QStringList& namen)
-{
-    QStringList alle = namen;
-    while (alle.size() < nutzerregister::kSlots)
-        alle << nutzerregister::kFrei;
-    nutzerregister::schreibe(alle);
-}
-
 // Bert (slot 2) with a result and a solved level, so that deleting him changes files.
 void bereiteVor()
 {
@@ -93,18 +77,6 @@ void bereiteVor()
     d.positioniere(1);
     d.schreibeText(QStringLiteral("1").repeated(50));
     d.schliesse();
-}
-
-// Deletes the user of slot 2 through the window, as a person does.
-void loescheBert(dialog::Skript& skript)
-{
-    skript.antworten = {dialog::Knopf::Nein};
-    TForm5& f = TForm5::instanz();
-    f.show();
-    QTest::mouseClick(f.Button1, Qt::LeftButton);
-    QTest::keyClick(&f, Qt::Key_Down);
-    QTest::keyClick(&f, Qt::Key_Return);
-    f.hide();
 }
 
 // The content sources as the other accounts read them: a copy made by the
@@ -120,11 +92,7 @@ QStringList arbeite()
     satzdatei::raeumeAuf();
     dialog::Skript skript;
     nutzer = 0;
-    Tnut02& f = Tnut02::instanz();
-    f.show();
-    tippe(f.edi1nut02, QStringLiteral("Carla"));
-    QTest::keyClick(f.edi1nut02, Qt::Key_Return);
-    f.hide();
+    trageEinImFenster(QStringLiteral("Carla"));
     ergein(nutzer, 13, 150.0f);
     highein(13, 150.0f);
     QStringList plaene = plan::lies();
@@ -134,7 +102,7 @@ QStringList arbeite()
     level.positioniere(nutzer - 1);
     level.schreibeText(QStringLiteral("/") + QString(49, QLatin1Char('0')));
     level.schliesse();
-    loescheBert(skript);
+    loescheZweiten(skript);
     return skript.texte;
 }
 
@@ -278,11 +246,7 @@ void TestGeteilterOrdner::verknuepfung()
 
     const QString bericht = alsKonto(kKonten[konto], [] {
         dialog::Skript skript;
-        Tnut02& f = Tnut02::instanz();
-        f.show();
-        tippe(f.edi1nut02, QStringLiteral("Udo"));
-        QTest::keyClick(f.edi1nut02, Qt::Key_Return);
-        f.hide();
+        trageEinImFenster(QStringLiteral("Udo"));
         return skript.texte;
     });
     QCOMPARE(bericht, QStringLiteral("Der Nutzer wurde eingetragen!"));
@@ -346,7 +310,7 @@ void TestGeteilterOrdner::scheiternInDerDatei()
             nutzerregister::schreibe(plaetze);
         } else {
             nutzer = 1;
-            loescheBert(skript);
+            loescheZweiten(skript);
         }
         return skript.texte;
     });

@@ -20,23 +20,7 @@
 
 namespace {
 
-void eintragenPerTastatur(const QString& name)
-{
-    Tnut02& f = Tnut02::instanz();
-    f.show();
-    tippe(f.edi1nut02, name);
-    QTest::keyClick(f.edi1nut02, Qt::Key_Return);
-}
-
 QStringList register_() { return nutzerregister::lies(); }
-
-void setzeRegister(const QStringList& namen)
-{
-    QStringList alle = namen;
-    while (alle.size() < 40)
-        alle << nutzerregister::kFrei;
-    nutzerregister::schreibe(alle);
-}
 
 QPoint mitte(int spalte, int zeile)  // column and row from 1
 {
@@ -102,7 +86,7 @@ void TestNutzer::eintragen()
 {
     dialog::Skript skript;
     setzeRegister({QStringLiteral("Anna"), QStringLiteral("--x"), QStringLiteral("Otto")});
-    eintragenPerTastatur(QStringLiteral("  Jürgen Groß "));
+    trageEinImFenster(QStringLiteral("  Jürgen Groß "));
     QCOMPARE(skript.texte, QStringList{QStringLiteral("Der Nutzer wurde eingetragen!")});
     QCOMPARE(register_().at(1), QStringLiteral("Jürgen Groß"));  // first slot starting with "--"
     QCOMPARE(nutzer, 2);
@@ -132,7 +116,7 @@ void TestNutzer::eintragenGrossKlein()
     QFETCH(bool, angenommen);
     setzeRegister({vorhanden});
     dialog::Skript skript;
-    eintragenPerTastatur(neu);
+    trageEinImFenster(neu);
     QCOMPARE(skript.texte.first(), angenommen ? QStringLiteral("Der Nutzer wurde eingetragen!")
                                               : QStringLiteral("Der Benutzer ist bereits eingetragen!"));
     QCOMPARE(register_().at(1), angenommen ? neu : nutzerregister::kFrei);
@@ -143,7 +127,7 @@ void TestNutzer::eintragenLeerBleibtOffen()
 {
     dialog::Skript skript;
     const QByteArray vorher = m_ordner->lies(QStringLiteral("xbasan.dat"));
-    eintragenPerTastatur(QStringLiteral("    "));
+    trageEinImFenster(QStringLiteral("    "));
     QVERIFY(skript.texte.isEmpty());
     QVERIFY(Tnut02::instanz().isVisible());
     QCOMPARE(m_ordner->lies(QStringLiteral("xbasan.dat")), vorher);
@@ -156,7 +140,7 @@ void TestNutzer::eintragenVoll()
         voll << QStringLiteral("Nutzer %1").arg(k);
     setzeRegister(voll);
     dialog::Skript skript;
-    eintragenPerTastatur(QStringLiteral("Neu"));
+    trageEinImFenster(QStringLiteral("Neu"));
     QCOMPARE(skript.texte, QStringList{QStringLiteral("Es sind bereits 40 Nutzer eingetragen!")});
     QCOMPARE(register_(), voll);
 }
@@ -164,7 +148,7 @@ void TestNutzer::eintragenVoll()
 void TestNutzer::eintragenHoechstens18()
 {
     dialog::Skript skript;
-    eintragenPerTastatur(QStringLiteral("Abcdefghijklmnopqrstuvwxyz"));
+    trageEinImFenster(QStringLiteral("Abcdefghijklmnopqrstuvwxyz"));
     QCOMPARE(register_().at(0), QStringLiteral("Abcdefghijklmnopqr"));
 }
 
@@ -460,7 +444,7 @@ void TestNutzer::eintragenUngueltig()
     setzeRegister({QStringLiteral("Anna")});
     const QByteArray vorher = m_ordner->lies(QStringLiteral("xbasan.dat"));
     dialog::Skript skript;
-    eintragenPerTastatur(name);
+    trageEinImFenster(name);
     QCOMPARE(skript.texte, QStringList{QStringLiteral("ungültige Eingabe!")});
     QCOMPARE(m_ordner->lies(QStringLiteral("xbasan.dat")), vorher);
     QCOMPARE(nutzer, 0);
@@ -480,7 +464,7 @@ void TestNutzer::eintragenBeiDateigrenze()
     null.rlim_cur = 0;
     QCOMPARE(::setrlimit(RLIMIT_FSIZE, &null), 0);
     dialog::Skript skript;
-    eintragenPerTastatur(QStringLiteral("Neu"));
+    trageEinImFenster(QStringLiteral("Neu"));
     ::setrlimit(RLIMIT_FSIZE, &alt);
     std::signal(SIGXFSZ, signalVorher);
     QCOMPARE(skript.texte, QStringList{QStringLiteral("Zu wenig Speicherplatz")});

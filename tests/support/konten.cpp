@@ -1,9 +1,13 @@
 #include "tests/support/konten.h"
 
+#include <QFile>
+#include <QTest>
+
 #include <csignal>
 #include <ctime>
 #include <grp.h>
 #include <poll.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -80,6 +84,12 @@ QString ernte(const Kind& kind, time_t bis)
     return QString::fromUtf8(b);
 }
 
+}
+
+void setze(const QString& pfad, uid_t uid, gid_t gid, mode_t modus)
+{
+    const QByteArray p = QFile::encodeName(pfad);
+    QVERIFY2(::lchown(p.constData(), uid, gid) == 0 && ::chmod(p.constData(), modus) == 0, p.constData());
 }
 
 Konto diesesKonto() { return {::geteuid(), ::getegid(), {::getegid()}}; }

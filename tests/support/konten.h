@@ -14,6 +14,9 @@ struct Konto {
     std::vector<gid_t> gruppen;
 };
 
+// Gives pfad (not a link's target) owner, group and mode; a failure fails the test.
+void setze(const QString& pfad, uid_t uid, gid_t gid, mode_t modus);
+
 // The account of this process: a child under it switches nothing.
 Konto diesesKonto();
 

@@ -1,8 +1,12 @@
 #include "tests/support/testumgebung.h"
 
 #include "content/arbeitsordner.h"
+#include "platform/dialoge.h"
 #include "platform/form.h"
+#include "shell/nutzerregister.h"
 #include "shell/programmtabelle.h"
+#include "shell/uform5.h"
+#include "shell/unut02.h"
 #include "shell/verwaltung.h"
 
 #include <QApplication>
@@ -109,4 +113,33 @@ void tippe(QWidget* w, const QString& text)
         else
             QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
     }
+}
+
+void setzeRegister(const QStringList& namen)
+{
+    QStringList alle = namen;
+    while (alle.size() < nutzerregister::kSlots)
+        alle << nutzerregister::kFrei;
+    nutzerregister::schreibe(alle);
+}
+
+void trageEinImFenster(const QString& name)
+{
+    Tnut02& f = Tnut02::instanz();
+    f.show();
+    tippe(f.edi1nut02, name);
+    QTest::keyClick(f.edi1nut02, Qt::Key_Return);
+}
+
+void loescheZweiten(dialog::Skript& skript, const std::function<void()>& vorDerWahl)
+{
+    skript.antworten = {dialog::Knopf::Nein};
+    TForm5& f = TForm5::instanz();
+    f.show();
+    QTest::mouseClick(f.Button1, Qt::LeftButton);
+    if (vorDerWahl)
+        vorDerWahl();
+    QTest::keyClick(&f, Qt::Key_Down);
+    QTest::keyClick(&f, Qt::Key_Return);
+    f.hide();
 }

@@ -7,6 +7,9 @@
 #include <functional>
 
 class QWidget;
+namespace dialog {
+class Skript;
+}
 
 // A freshly built working folder that is the current folder while it lives.
 class Arbeitsordner {
@@ -49,3 +52,11 @@ public:
 
 // Types text into a widget, umlauts and ß included.
 void tippe(QWidget* w, const QString& text);
+
+// The user register with namen from slot 1 on, every other slot free.
+void setzeRegister(const QStringList& namen);
+// Enters a user through "N. eintragen" as a person does: the name, then Enter.
+void trageEinImFenster(const QString& name);
+// Deletes the user of slot 2 through "Nutzer löschen" as a person does: the
+// grid, then (after vorDerWahl) Down and Enter; "Noch einen?" is answered No.
+void loescheZweiten(dialog::Skript& skript, const std::function<void()>& vorDerWahl = {});
