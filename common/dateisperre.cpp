@@ -25,16 +25,18 @@ std::map<QByteArray, std::weak_ptr<Dateisperre>>& gehalten()
     return tabelle;
 }
 
-qint64 jetztMs()
+// In the clock's full resolution: a deadline counted in whole milliseconds
+// would give up to a millisecond before the bound.
+qint64 jetztNs()
 {
     timespec t;
     ::clock_gettime(CLOCK_MONOTONIC, &t);
-    return qint64(t.tv_sec) * 1000 + t.tv_nsec / 1000000;
+    return qint64(t.tv_sec) * 1000000000 + t.tv_nsec;
 }
 
 int codeFuer(int err) { return err == ENOENT ? 2 : err == EACCES || err == EPERM ? 5 : 101; }
 
-// Takes the lock on fd within the bound. False when another program holds it longer.
+// Takes the lock on fd before the deadline bis (ns). False when another program holds it longer.
 bool sperre(int fd, qint64 bis)
 {
     for (;;) {
@@ -45,7 +47,7 @@ bool sperre(int fd, qint64 bis)
         // a file system without locks (ENOLCK, EOPNOTSUPP): read and write as before
         if (errno != EWOULDBLOCK)
             return true;
-        if (jetztMs() >= bis)
+        if (jetztNs() >= bis)
             return false;
         const timespec pause{0, 1000000};
         ::nanosleep(&pause, nullptr);
@@ -60,7 +62,7 @@ std::shared_ptr<Dateisperre> Dateisperre::nimm(const QByteArray& pfad, const QSt
     if (schon != gehalten().end())
         if (std::shared_ptr<Dateisperre> s = schon->second.lock())
             return s;
-    const qint64 bis = jetztMs() + g_wartezeitMs;
+    const qint64 bis = jetztNs() + qint64(g_wartezeitMs) * 1000000;
     for (;;) {
         // O_NONBLOCK: a pipe of that name must not stop the program here
         const int fd = ::open(pfad.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);

@@ -14,7 +14,7 @@
 void registriereSprache(Programmtabelle& tabelle)
 {
     for (int n : {41, 50})
-        tabelle.setze(n, einmalig([n] { return new Tdeu01(ordnungsart(n)); }));
+        tabelle.setze(n, einmalig([n] { return new Tdeu01(sortierart(n)); }));
     for (int n : wortprogramme())
         tabelle.setze(n, einmalig([n] { return new Twor02(wortmitglied(n)); }));
     // the pair grids of "Wörter I", "Wörter II" and "Wissen"

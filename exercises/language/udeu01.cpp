@@ -39,9 +39,9 @@ ordnung::Aufgabe satzbau(const QStringList& tabelle, std::vector<bool>& benutzt,
     return ordnung::satzaufgabe(tabelle, benutzt, band);
 }
 
-const std::map<int, Ordnungsart>& arten()
+const std::map<int, Sortierart>& arten()
 {
-    static const std::map<int, Ordnungsart> t = {
+    static const std::map<int, Sortierart> t = {
         {41, {41, QStringLiteral("Tdeu01"), QStringLiteral("Sortieren"), ganzeWortliste, sortieren, 4, 8,
               ordnung::kHoechstensWoerter, 7, 8, 2, false, farbe::schwarz}},
         {50, {50, QStringLiteral("Tdeu06"), QStringLiteral("Satzbau"), saetze, satzbau, 0, 4, ordnung::kBaender - 1,
@@ -74,9 +74,9 @@ private:
 
 }
 
-const Ordnungsart& ordnungsart(int programm) { return arten().at(programm); }
+const Sortierart& sortierart(int programm) { return arten().at(programm); }
 
-Tdeu01::Tdeu01(const Ordnungsart& art, QWidget* parent)
+Tdeu01::Tdeu01(const Sortierart& art, QWidget* parent)
     : Form(parent), m_art(art), m_stufe(art.stufeStart, art.stufeAlle, art.stufeHoechstens)
 {
     setObjectName(m_art.klasse);

@@ -14,7 +14,7 @@
 #include <QPushButton>
 
 // What "Satzbau" does differently from "Sortieren".
-struct Ordnungsart {
+struct Sortierart {
     int programm;
     QString klasse;  // object name of the window
     QString titel;
@@ -33,14 +33,14 @@ struct Ordnungsart {
     QColor loesungsfarbe;   // of the solution shown after "FEHLER!"
 };
 
-const Ordnungsart& ordnungsart(int programm);  // 41 or 50
+const Sortierart& sortierart(int programm);  // 41 or 50
 
 class Tdeu01 : public Form {
     Q_OBJECT
 public:
-    explicit Tdeu01(const Ordnungsart& art, QWidget* parent = nullptr);
+    explicit Tdeu01(const Sortierart& art, QWidget* parent = nullptr);
 
-    const Ordnungsart& art() const { return m_art; }
+    const Sortierart& art() const { return m_art; }
     const ordnung::Aufgabe& aktuelleAufgabe() const { return m_aufgabe; }
     int gewaehlt() const { return static_cast<int>(m_eingabe.size()); }
     int stufe() const { return m_stufe.wert(); }
@@ -72,7 +72,7 @@ private:
     void schreibe(int x, int y, const QString& text, const QColor& farbe);
     void loesche(int x, int y, const QString& text);
 
-    const Ordnungsart& m_art;
+    const Sortierart& m_art;
     Uebungslauf m_lauf;
     QStringList m_tabelle;
     std::vector<bool> m_benutzt;

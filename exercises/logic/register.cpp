@@ -37,7 +37,7 @@ void registriereLogik(Programmtabelle& tabelle)
     for (const Logikart& art : Tlog01::mitglieder())
         tabelle.setze(art.programm, einmalig([&art] { return new Tlog01(art); }));
     // the ordering sheets: "Reihenfolge" of "Wörter II" and "Planen"
-    for (const Ordnungsart& art : Tlog09::mitglieder())
+    for (const Reihenfolgeart& art : Tlog09::mitglieder())
         tabelle.setze(art.programm, einmalig([&art] { return new Tlog09(art); }));
     // the guessing games
     for (const Ratart& art : Tlog10::mitglieder())

@@ -43,24 +43,24 @@ private:
 
 }
 
-const std::vector<Ordnungsart>& Tlog09::mitglieder()
+const std::vector<Reihenfolgeart>& Tlog09::mitglieder()
 {
-    static const std::vector<Ordnungsart> t{
+    static const std::vector<Reihenfolgeart> t{
         {51, QStringLiteral("Tlog09"), QStringLiteral("Reihenfolge"), QStringLiteral("reifowin.dat"), 81, 47, 47, 20},
         {101, QStringLiteral("Tpra09"), QStringLiteral("Planen"), QStringLiteral("planen.dat"), 71, 100, 25, 35},
     };
     return t;
 }
 
-const Ordnungsart& Tlog09::mitglied(int programm)
+const Reihenfolgeart& Tlog09::mitglied(int programm)
 {
-    for (const Ordnungsart& a : mitglieder())
+    for (const Reihenfolgeart& a : mitglieder())
         if (a.programm == programm)
             return a;
     return mitglieder().front();
 }
 
-Tlog09::Tlog09(const Ordnungsart& art) : m_art(art)
+Tlog09::Tlog09(const Reihenfolgeart& art) : m_art(art)
 {
     setObjectName(art.klasse);
     setWindowTitle(art.titel);

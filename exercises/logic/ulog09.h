@@ -16,7 +16,7 @@ class QLabel;
 class QPushButton;
 class QTextEdit;
 
-struct Ordnungsart {
+struct Reihenfolgeart {
     int programm;
     QString klasse;
     QString titel;
@@ -31,10 +31,10 @@ class Tlog09 : public Form {
     Q_OBJECT
 public:
     static constexpr int kAufgaben = 15;
-    static const std::vector<Ordnungsart>& mitglieder();
-    static const Ordnungsart& mitglied(int programm);
+    static const std::vector<Reihenfolgeart>& mitglieder();
+    static const Reihenfolgeart& mitglied(int programm);
 
-    explicit Tlog09(const Ordnungsart& art);
+    explicit Tlog09(const Reihenfolgeart& art);
 
     // Read by tests.
     const ordnen::Aufgabe& aufgabe() const { return m_aufgabe; }
@@ -74,7 +74,7 @@ private:
     void check();
     void weiterClick();
 
-    const Ordnungsart& m_art;
+    const Reihenfolgeart& m_art;
     Uebungslauf m_lauf;
     QStringList m_saetze;
     std::vector<bool> m_benutzt;

@@ -21,23 +21,23 @@ void Fallbrett::setze(int x, int y, int w)
         m_feld[index(x, y)] = w;
 }
 
-bool Fallbrett::passt(const Stein& s, int dx, int dy) const
+bool Fallbrett::passt(const fall::Stein& s, int dx, int dy) const
 {
-    for (const Block& b : s.bloecke)
+    for (const fall::Block& b : s.bloecke)
         if (!frei(b.x + dx, b.y + dy))
             return false;
     return true;
 }
 
-void Fallbrett::verschiebe(Stein& s, int dx, int dy)
+void Fallbrett::verschiebe(fall::Stein& s, int dx, int dy)
 {
-    for (Block& b : s.bloecke) {
+    for (fall::Block& b : s.bloecke) {
         b.x += dx;
         b.y += dy;
     }
 }
 
-int Fallbrett::fallweite(const Stein& s) const
+int Fallbrett::fallweite(const fall::Stein& s) const
 {
     int n = 0;
     while (passt(s, 0, n + 1))
@@ -45,13 +45,13 @@ int Fallbrett::fallweite(const Stein& s) const
     return n;
 }
 
-bool Fallbrett::drehe(Stein& s, const std::vector<Drehung>& tabelle) const
+bool Fallbrett::drehe(fall::Stein& s, const std::vector<fall::Drehung>& tabelle) const
 {
-    for (const Drehung& d : tabelle) {
+    for (const fall::Drehung& d : tabelle) {
         if (d.form != s.form || d.von != s.lage)
             continue;
-        const Block& b1 = s.bloecke.front();
-        for (const Zelle& z : d.geprueft)
+        const fall::Block& b1 = s.bloecke.front();
+        for (const fall::Zelle& z : d.geprueft)
             if (!frei(b1.x + z.x, b1.y + z.y))
                 return false;
         for (std::size_t i = 0; i < s.bloecke.size() && i < d.weg.size(); ++i) {

@@ -6,6 +6,9 @@
 #include <array>
 #include <vector>
 
+// The pieces' parts, apart from the other boards' cells and blocks.
+namespace fall {
+
 struct Zelle {
     int x = 0;
     int y = 0;
@@ -34,6 +37,8 @@ struct Drehung {
     std::vector<Zelle> weg;
 };
 
+}  // namespace fall
+
 class Fallbrett {
 public:
     static constexpr int kLinks = 1;  // the field's columns and rows
@@ -50,12 +55,12 @@ public:
     void setze(int x, int y, int w);
 
     // Whether every block of the piece could stand dx columns and dy rows away.
-    bool passt(const Stein& s, int dx, int dy) const;
-    static void verschiebe(Stein& s, int dx, int dy);
+    bool passt(const fall::Stein& s, int dx, int dy) const;
+    static void verschiebe(fall::Stein& s, int dx, int dy);
     // How many rows the piece can fall before a block would meet a taken cell.
-    int fallweite(const Stein& s) const;
+    int fallweite(const fall::Stein& s) const;
     // The turn of the table that fits the piece, if all its tested cells are free.
-    bool drehe(Stein& s, const std::vector<Drehung>& tabelle) const;
+    bool drehe(fall::Stein& s, const std::vector<fall::Drehung>& tabelle) const;
 
 private:
     static bool gueltig(int x, int y);

@@ -67,7 +67,7 @@ int Fallspiel::anzeige(int x, int y) const
 {
     int w = brett.wert(x, y);
     if (sichtbar)
-        for (const Block& b : stein.bloecke)  // a later block covers an earlier one
+        for (const fall::Block& b : stein.bloecke)  // a later block covers an earlier one
             if (b.x == x && b.y == y)
                 w = b.wert;
     return w;

@@ -30,7 +30,7 @@ public:
     int anzeige(int x, int y) const;
 
     Fallbrett brett;
-    Stein stein;
+    fall::Stein stein;
     bool sichtbar = false;    // the piece is shown on the board
     bool ausstehend = false;  // the next tick spawns a piece
     bool ende = false;        // a spawn found a cell taken

@@ -19,12 +19,12 @@ const Stufe kStufen[] = {{10, 0, 2}, {20, 3, 0}, {25, 0, 3}, {30, 4, 0}};
 
 }
 
-const std::vector<Drehung>& Tatrisspiel::drehungen()
+const std::vector<fall::Drehung>& Tatrisspiel::drehungen()
 {
     // Clockwise: the pair turns within a 2 x 2 box (block 3 stays on block 2), the
     // bar of three turns about block 2, the corner moves each block one step
     // around its 2 x 2 box.
-    static const std::vector<Drehung> tabelle = {
+    static const std::vector<fall::Drehung> tabelle = {
         {1, 1, 2, {{0, -1}, {1, -1}}, {{1, -1}, {0, 0}, {0, 0}}},
         {1, 2, 3, {{-1, 1}}, {{0, 1}, {-1, 0}, {-1, 0}}},
         {1, 3, 4, {{-1, -1}, {0, -1}}, {{0, 0}, {1, -1}, {1, -1}}},
@@ -41,14 +41,14 @@ const std::vector<Drehung>& Tatrisspiel::drehungen()
     return tabelle;
 }
 
-Stein Tatrisspiel::startstein(int form, int f1, int f2, int f3)
+fall::Stein Tatrisspiel::startstein(int form, int f1, int f2, int f3)
 {
-    static const Zelle kStart[3][3] = {
+    static const fall::Zelle kStart[3][3] = {
         {{3, 1}, {4, 1}, {4, 1}},  // two side by side: block 3 lies on block 2
         {{3, 1}, {4, 1}, {5, 1}},  // three in a row
         {{3, 2}, {3, 1}, {4, 1}},  // corner of three
     };
-    Stein s;
+    fall::Stein s;
     s.form = form;
     s.lage = 1;
     const int farben[3] = {f1, f2, f3};
@@ -98,7 +98,7 @@ void Tatrisspiel::drehen() { brett.drehe(stein, drehungen()); }
 
 void Tatrisspiel::fixieren()
 {
-    for (const Block& b : stein.bloecke)  // block 3 last: its colour stays on a shared cell
+    for (const fall::Block& b : stein.bloecke)  // block 3 last: its colour stays on a shared cell
         brett.setze(b.x, b.y, b.wert);
     loeschen();
 }
@@ -135,7 +135,7 @@ void Tatrisspiel::loeschen()
     nachrutschen();
 }
 
-bool Tatrisspiel::rutsche(Block& b)
+bool Tatrisspiel::rutsche(fall::Block& b)
 {
     const int w = brett.wert(b.x, b.y);
     if (w == 0)
@@ -154,9 +154,9 @@ bool Tatrisspiel::rutsche(Block& b)
 void Tatrisspiel::nachrutschen()
 {
     // Only the landed piece may fall; older cells left hanging stay.
-    auto frei = [this](const Block& b) { return brett.frei(b.x, b.y); };
-    Block& b1 = stein.bloecke[0];
-    Block& b2 = stein.bloecke[1];
+    auto frei = [this](const fall::Block& b) { return brett.frei(b.x, b.y); };
+    fall::Block& b1 = stein.bloecke[0];
+    fall::Block& b2 = stein.bloecke[1];
     if (stein.form == kPaar) {
         if (frei(b1) && !frei(b2))
             rutsche(b2);
@@ -169,7 +169,7 @@ void Tatrisspiel::nachrutschen()
     bool bewegt = true;
     while (bewegt) {
         bewegt = false;
-        for (Block& b : stein.bloecke)
+        for (fall::Block& b : stein.bloecke)
             bewegt = rutsche(b) || bewegt;
     }
 }

@@ -9,9 +9,9 @@ public:
     // Cell values of the blocks; obstacles and walls hold blue.
     enum Farbe { kBlau = 1, kRot = 2, kGelb = 3, kGruen = 4 };
 
-    static const std::vector<Drehung>& drehungen();
+    static const std::vector<fall::Drehung>& drehungen();
     // The piece of the given shape (1..3) with the colours of blocks 1 to 3.
-    static Stein startstein(int form, int f1, int f2, int f3);
+    static fall::Stein startstein(int form, int f1, int f2, int f3);
 
     int farbenzahl = 2;  // colours in play, 2..4
     int formenzahl = 1;  // shapes in play, 1..3
@@ -28,5 +28,5 @@ private:
     bool lauf(int x, int y, int dx, int dy) const;
     void raeume(int x, int y, int dx, int dy);
     void nachrutschen();
-    bool rutsche(Block& b);
+    bool rutsche(fall::Block& b);
 };

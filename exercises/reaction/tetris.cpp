@@ -7,7 +7,7 @@
 namespace {
 
 // Blocks 1 to 4 of each type, relative to (a, 0).
-const std::array<std::array<Zelle, 4>, 7> kStart = {{
+const std::array<std::array<fall::Zelle, 4>, 7> kStart = {{
     {{{0, 0}, {0, 1}, {0, 2}, {1, 0}}},
     {{{0, 0}, {0, 1}, {0, 2}, {1, 2}}},
     {{{0, 0}, {0, 1}, {1, 1}, {0, 2}}},
@@ -21,12 +21,12 @@ constexpr int kQuadrat = 5;
 
 }
 
-const std::vector<Drehung>& Tetrisspiel::drehungen()
+const std::vector<fall::Drehung>& Tetrisspiel::drehungen()
 {
     // Quarter turns clockwise about the centre of the piece's 3 x 3 box (the bar:
     // about block 2). Tested are the cells a turn newly takes, and for types 6 and
     // 7 one cell it sweeps.
-    static const std::vector<Drehung> tabelle = {
+    static const std::vector<fall::Drehung> tabelle = {
         {1, 1, 2, {{2, 0}, {2, 1}}, {{2, 0}, {1, -1}, {0, -2}, {1, 1}}},
         {1, 2, 3, {{0, 2}, {-1, 2}}, {{0, 2}, {1, 1}, {2, 0}, {-1, 1}}},
         {1, 3, 4, {{-2, 0}, {-2, -1}}, {{-2, 0}, {-1, 1}, {0, 2}, {-1, -1}}},
@@ -53,12 +53,12 @@ const std::vector<Drehung>& Tetrisspiel::drehungen()
     return tabelle;
 }
 
-Stein Tetrisspiel::startstein(int t, int a)
+fall::Stein Tetrisspiel::startstein(int t, int a)
 {
-    Stein s;
+    fall::Stein s;
     s.form = t;
     s.lage = 1;
-    for (const Zelle& z : kStart[t - 1])
+    for (const fall::Zelle& z : kStart[t - 1])
         s.bloecke.push_back({a + z.x, z.y, t});
     return s;
 }
@@ -80,7 +80,7 @@ void Tetrisspiel::drehen()
 
 void Tetrisspiel::fixieren()
 {
-    for (const Block& b : stein.bloecke)
+    for (const fall::Block& b : stein.bloecke)
         brett.setze(b.x, b.y, b.wert);
     loeschen();
 }

@@ -4,9 +4,9 @@
 
 class Tetrisspiel : public Fallspiel {
 public:
-    static const std::vector<Drehung>& drehungen();
+    static const std::vector<fall::Drehung>& drehungen();
     // The piece of type t (1..7) as it appears with its reference column a (2..7).
-    static Stein startstein(int t, int a);
+    static fall::Stein startstein(int t, int a);
 
 protected:
     void neustein() override;

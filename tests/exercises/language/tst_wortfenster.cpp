@@ -138,7 +138,7 @@ Form* fensterVon(int n)
 {
     static std::map<int, Form*> fenster;
     if (!fenster.count(n))
-        fenster[n] = n == 41 || n == 50 ? static_cast<Form*>(new Tdeu01(ordnungsart(n)))
+        fenster[n] = n == 41 || n == 50 ? static_cast<Form*>(new Tdeu01(sortierart(n)))
                                         : static_cast<Form*>(new Twor02(wortmitglied(n)));
     return fenster[n];
 }

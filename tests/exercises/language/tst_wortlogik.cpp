@@ -142,7 +142,7 @@ void TestWortlogik::satzbaender()
 void TestWortlogik::bandBleibtUnterFuenf()
 {
     // 20 tasks all right: the band of the task never passes 4, even without a cap
-    const Ordnungsart& satzbau = ordnungsart(50);
+    const Sortierart& satzbau = sortierart(50);
     ordnung::Stufe band(satzbau.stufeStart, satzbau.stufeAlle, 99);
     band.neu();
     QList<int> baender;

@@ -75,10 +75,10 @@ inline void leereFeld(Fallfenster& f)
             f.spiel().brett.setze(x, y, 0);
 }
 
-inline QList<QPoint> zellen(const Stein& s)
+inline QList<QPoint> zellen(const fall::Stein& s)
 {
     QList<QPoint> z;
-    for (const Block& b : s.bloecke)
+    for (const fall::Block& b : s.bloecke)
         z << QPoint(b.x, b.y);
     return z;
 }

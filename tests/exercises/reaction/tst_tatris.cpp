@@ -120,16 +120,16 @@ void TestTatris::drehtabelle()
     QFETCH(int, form);
     Fallbrett brett;
     brett.leeren();
-    Stein s = Tatrisspiel::startstein(form, R, B, G);
+    fall::Stein s = Tatrisspiel::startstein(form, R, B, G);
     Fallbrett::verschiebe(s, 0, 5);
     const QList<QPoint> anfang = zellen(s);
     for (int n = 1; n <= 4; ++n) {
         const QList<QPoint> vorher = zellen(s);
         const QPoint b1 = vorher.first();
         QSet<QPoint> geprueft;
-        for (const Drehung& d : Tatrisspiel::drehungen())
+        for (const fall::Drehung& d : Tatrisspiel::drehungen())
             if (d.form == form && d.von == s.lage)
-                for (const Zelle& z : d.geprueft)
+                for (const fall::Zelle& z : d.geprueft)
                     geprueft << b1 + QPoint(z.x, z.y);
         QVERIFY(brett.drehe(s, Tatrisspiel::drehungen()));
         QCOMPARE(s.lage, n % 4 + 1);

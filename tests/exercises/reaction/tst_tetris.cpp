@@ -116,15 +116,15 @@ void TestTetris::drehungen()
     QFETCH(int, drehungen);
     Fallbrett brett;
     brett.leeren();
-    Stein s = Tetrisspiel::startstein(typ, 4);
+    fall::Stein s = Tetrisspiel::startstein(typ, 4);
     Fallbrett::verschiebe(s, 0, 5);
     const QList<QPoint> anfang = zellen(s);
     for (int n = 1; n <= drehungen; ++n) {
         const QList<QPoint> vorher = zellen(s);
         QSet<QPoint> geprueft;
-        for (const Drehung& d : Tetrisspiel::drehungen())
+        for (const fall::Drehung& d : Tetrisspiel::drehungen())
             if (d.form == typ && d.von == s.lage)
-                for (const Zelle& z : d.geprueft)
+                for (const fall::Zelle& z : d.geprueft)
                     geprueft << vorher.first() + QPoint(z.x, z.y);
         QVERIFY(brett.drehe(s, Tetrisspiel::drehungen()));
         const QList<QPoint> nachher = zellen(s);
@@ -388,14 +388,14 @@ void TestTetris::obersteReihen()
     QFETCH(int, typ);
     QFETCH(int, a);
     starte();
-    const Stein s = Tetrisspiel::startstein(typ, a);
+    const fall::Stein s = Tetrisspiel::startstein(typ, a);
     Fallbrett& b = spiel().brett;
     for (int x = 1; x <= 9; ++x) {
         for (int y = reihe + 1; y <= 13; ++y)
             if (x != 9)
                 b.setze(x, y, 1);  // no full row below
         bool frei = false;
-        for (const Block& k : s.bloecke)
+        for (const fall::Block& k : s.bloecke)
             frei = frei || (k.x == x && k.y == reihe);
         if (!frei)
             b.setze(x, reihe, 1);
@@ -427,7 +427,7 @@ void TestTetris::spielende()
     QFETCH(bool, belegt);
     starte();
     // the field is full but for the four cells of the next piece and column 9 below
-    const Stein s = Tetrisspiel::startstein(1, 4);
+    const fall::Stein s = Tetrisspiel::startstein(1, 4);
     for (int x = 1; x <= 9; ++x)
         for (int y = 0; y <= 13; ++y)
             if (!zellen(s).contains(QPoint(x, y)) && !(x == 9 && y > 2))
