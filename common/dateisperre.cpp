@@ -34,19 +34,37 @@ qint64 jetztNs()
     return qint64(t.tv_sec) * 1000000000 + t.tv_nsec;
 }
 
-int codeFuer(int err) { return err == ENOENT ? 2 : err == EACCES || err == EPERM ? 5 : 101; }
+// The file open for reading and writing, or only for reading where this
+// account may not write it (schreibbar tells which).
+Deskriptor oeffne(const QByteArray& pfad, bool& schreibbar)
+{
+    // O_NONBLOCK: a pipe of that name must not stop the program here
+    int fd = ::open(pfad.constData(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
+    schreibbar = fd >= 0;
+    if (fd < 0 && (errno == EACCES || errno == EPERM || errno == EROFS))
+        fd = ::open(pfad.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        throw EAFehler::ausErrno(errno);
+    return Deskriptor(fd);
+}
 
-// Takes the lock on fd before the deadline bis (ns). False when another program holds it longer.
-bool sperre(int fd, qint64 bis)
+// Takes the lock of that kind (LOCK_EX, LOCK_SH) on fd before the deadline bis
+// (ns). False when another program holds it longer; true also where the file
+// system has no locks.
+bool sperre(int fd, int art, qint64 bis)
 {
     for (;;) {
-        if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
+        if (::flock(fd, art | LOCK_NB) == 0)
             return true;
-        if (errno == EINTR)
+        const int err = errno;
+        if (err == EINTR)
             continue;
-        // a file system without locks (ENOLCK, EOPNOTSUPP): read and write as before
-        if (errno != EWOULDBLOCK)
+        // a file system without locks: read and write as before
+        if (err == ENOLCK || err == EOPNOTSUPP || err == ENOSYS)
             return true;
+        // anything else is no reason to save unlocked
+        if (err != EWOULDBLOCK)
+            throw EAFehler::ausErrno(err);
         if (jetztNs() >= bis)
             return false;
         const timespec pause{0, 1000000};
@@ -56,7 +74,7 @@ bool sperre(int fd, qint64 bis)
 
 }
 
-std::shared_ptr<Dateisperre> Dateisperre::nimm(const QByteArray& pfad, const QString& anzeigename)
+std::shared_ptr<Dateisperre> Dateisperre::nimm(const QByteArray& pfad, const QString& anzeigename, Zweck zweck)
 {
     const auto schon = gehalten().find(pfad);
     if (schon != gehalten().end())
@@ -64,43 +82,39 @@ std::shared_ptr<Dateisperre> Dateisperre::nimm(const QByteArray& pfad, const QSt
             return s;
     const qint64 bis = jetztNs() + qint64(g_wartezeitMs) * 1000000;
     for (;;) {
-        // O_NONBLOCK: a pipe of that name must not stop the program here
-        const int fd = ::open(pfad.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-        if (fd < 0)
-            throw EAFehler(codeFuer(errno));
-        if (!sperre(fd, bis)) {
-            ::close(fd);
-            throw EAFehler::gesperrt(anzeigename);
-        }
+        bool schreibbar = false;
+        Deskriptor fd = oeffne(pfad, schreibbar);
+        if (!sperre(fd.fd(), schreibbar ? LOCK_EX : LOCK_SH, bis))
+            throw zweck == Zweck::Lesen ? EAFehler::gesperrtBeimLesen(anzeigename) : EAFehler::gesperrt(anzeigename);
         // the locked inode must still be the file of that name: a writer
         // that held the lock may have replaced the file by a copy meanwhile
         struct stat offen, jetzt;
-        if (::fstat(fd, &offen) == 0 && ::stat(pfad.constData(), &jetzt) == 0 && offen.st_dev == jetzt.st_dev
+        if (::fstat(fd.fd(), &offen) == 0 && ::stat(pfad.constData(), &jetzt) == 0 && offen.st_dev == jetzt.st_dev
             && offen.st_ino == jetzt.st_ino) {
-            std::shared_ptr<Dateisperre> s(new Dateisperre(pfad, fd));
+            std::shared_ptr<Dateisperre> s(new Dateisperre(pfad, std::move(fd), schreibbar));
             gehalten()[pfad] = s;
             return s;
         }
-        ::close(fd);
+        fd.schliesse();
         if (::stat(pfad.constData(), &jetzt) != 0)
-            throw EAFehler(codeFuer(errno));
+            throw EAFehler::ausErrno(errno);
     }
 }
 
 Dateisperre::~Dateisperre()
 {
-    ::close(m_fd);
     auto& tabelle = gehalten();
     const auto it = tabelle.find(m_pfad);
     if (it != tabelle.end() && it->second.expired())
         tabelle.erase(it);
 }
 
-void Dateisperre::uebernimm(int fd)
+void Dateisperre::uebernimm(Deskriptor fd)
 {
-    // the new file is locked before the old one is let go: nobody slips in between
-    ::close(m_fd);
-    m_fd = fd;
+    // the new file is locked before the old one is let go: nobody slips in
+    // between; the copy is open for writing and locked exclusively
+    m_fd = std::move(fd);
+    m_schreibbar = true;
 }
 
 void Dateisperre::setzeWartezeit(int ms) { g_wartezeitMs = ms > 0 ? ms : kWartezeitMs; }

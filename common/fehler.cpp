@@ -1,5 +1,7 @@
 #include "common/fehler.h"
 
+#include <cerrno>
+
 VelmoraFehler::VelmoraFehler(const QString& text) : std::runtime_error(text.toStdString()) {}
 
 EAFehler::EAFehler(int code) : VelmoraFehler(textFuer(code)), m_code(code) {}
@@ -18,10 +20,38 @@ QString EAFehler::textFuer(int code)
     }
 }
 
+EAFehler EAFehler::ausErrno(int err)
+{
+    switch (err) {
+    case ENOENT: return EAFehler(2);
+    case ENAMETOOLONG:
+    case ENOTDIR: return EAFehler(3);
+    case EMFILE:
+    case ENFILE: return EAFehler(4);
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case EISDIR: return EAFehler(5);
+    // a disk, a quota or a file size limit that takes nothing more
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG: return EAFehler(101);
+    // its own number, even where it equals a code above (EIO is 5)
+    default: return EAFehler(err, QStringLiteral("E/A-Fehler %1").arg(err));
+    }
+}
+
 EAFehler EAFehler::gesperrt(const QString& datei)
 {
     return EAFehler(33, QStringLiteral("Die Datei %1 wird gerade von einem anderen VELMORA-Programm benutzt. "
                                        "Es wurde nichts gespeichert; bitte versuchen Sie es noch einmal.")
+                            .arg(datei));
+}
+
+EAFehler EAFehler::gesperrtBeimLesen(const QString& datei)
+{
+    return EAFehler(33, QStringLiteral("Die Datei %1 wird gerade von einem anderen VELMORA-Programm benutzt. "
+                                       "Bitte versuchen Sie es noch einmal.")
                             .arg(datei));
 }
 

@@ -19,8 +19,15 @@ public:
     explicit EAFehler(int code);
     int code() const { return m_code; }
     static QString textFuer(int code);
-    // 33: another program holds the file locked longer than a save takes.
+    // The error of a failed system call, by the one table of the program:
+    // ENOENT 2; ENAMETOOLONG, ENOTDIR 3; EMFILE, ENFILE 4; EACCES, EPERM,
+    // EROFS, EISDIR 5; ENOSPC, EDQUOT, EFBIG 101. Any other errno keeps its
+    // number, as code and in the text "E/A-Fehler %d".
+    static EAFehler ausErrno(int err);
+    // 33: another program holds the file locked longer than a save takes,
+    // for a save (nothing was saved) or for a read (nothing is claimed about saving).
     static EAFehler gesperrt(const QString& datei);
+    static EAFehler gesperrtBeimLesen(const QString& datei);
 
 private:
     EAFehler(int code, const QString& text) : VelmoraFehler(text), m_code(code) {}

@@ -35,14 +35,17 @@ constexpr qint64 kHoechstgroesse = 4 * 1024 * 1024;
 // Writes daten to pfad through a temporary copy beside it (beside a link's
 // target) that gets the file's owner, group and mode, is synced and renamed over
 // it: pfad then holds either its old bytes or all of daten. Where the copy
-// cannot get that owner and group (another account's file) or the folder takes
-// no new file, the bytes go into the file itself, one differing record at a
-// time (the whole file is one record here), and are synced; a failure gives the
-// records written so far their old bytes back. A kill in the middle of such a
-// write leaves the file at its size with the records before it new and the rest
-// old. A new file gets the permissions of the umask. Throws EAFehler (5 access
-// refused, 100 a file written in place is no longer its size, 101 disk full or
-// any other failure to write).
+// cannot get that owner and group (another account's file), the folder takes
+// no new file, or the file lies on an NFS or SMB share and keeps its size, the
+// bytes go into the file itself, one differing record at a time (the whole
+// file is one record here), through the descriptor its lock holds, and are
+// synced; a failure gives the records written so far their old bytes back. A
+// kill in the middle of such a write leaves the file at its size with the
+// records before it new and the rest old. A file that is there is written
+// under its lock (see Dateisperre); a new file gets the permissions of the
+// umask. Throws EAFehler (5 access refused, 100 a file written in place is no
+// longer its size, 101 disk full, 33 held by another program, any other
+// failure by EAFehler::ausErrno).
 void schreibeDatei(const QString& pfad, const QByteArray& daten);
 
 // Removes the temporary copies (".name.velmora-" and six characters) that a
@@ -69,7 +72,10 @@ class Satzdatei {
 public:
     // Opens an existing file in the working folder; throws EAFehler 2 if it is
     // missing, 223 if it is larger than satzdatei::kHoechstgroesse, 33 if
-    // another program holds it too long.
+    // another program holds it too long (with the text of a refused read: a
+    // save that must say nothing was saved opens its files as a Dateigruppe).
+    // An account that may only read the file holds it with a shared lock and
+    // cannot write it (EAFehler 5).
     Satzdatei(const QString& name, int satzgroesse);
     // Records written before a failure stay written: pending writes are saved here too.
     ~Satzdatei();
@@ -98,6 +104,8 @@ public:
 
 private:
     friend class Dateigruppe;
+    // zumSpeichern: a lock held too long is reported as a refused save, otherwise as a refused read
+    Satzdatei(const QString& name, int satzgroesse, bool zumSpeichern);
     void speichere();
 
     QString m_name;
@@ -119,15 +127,19 @@ private:
 class Dateigruppe {
 public:
     // Locks the files of the group, in the order of their paths, so that two
-    // groups never wait for each other; throws EAFehler like Satzdatei.
+    // groups never wait for each other; throws EAFehler like Satzdatei (33
+    // with the text of a refused save).
     explicit Dateigruppe(const QStringList& namen);
-    // Opens an existing file like Satzdatei and checks that it can be opened for
-    // writing (EAFehler 5 if not).
+    // Opens an existing file of the group like Satzdatei and checks that it can
+    // be written (EAFehler 5 if not). A file the constructor was not given is
+    // refused with std::invalid_argument; a file opened already is that one
+    // again (std::invalid_argument for another satzgroesse).
     Satzdatei& oeffne(const QString& name, int satzgroesse);
     // Throws EAFehler (5, 101) after putting back what was written already.
     void schreibe();
 
 private:
+    std::vector<QByteArray> m_pfade;  // the files' paths, sorted: the order of their locks
     std::vector<std::unique_ptr<Satzdatei>> m_dateien;
     std::vector<std::shared_ptr<Dateisperre>> m_sperren;
 };

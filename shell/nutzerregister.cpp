@@ -19,7 +19,9 @@ bool frei(const QString& slot) { return slot.startsWith(QStringLiteral("--")); }
 
 Eintrag trageEin(const QString& name)
 {
-    Satzdatei datei(kDatei, 21);
+    // a save: held too long, the register says that nothing was saved
+    Dateigruppe gruppe({kDatei});
+    Satzdatei& datei = gruppe.oeffne(kDatei, 21);
     QStringList plaetze;
     for (int i = 0; i < kSlots; ++i)
         plaetze << datei.liesText();
@@ -34,7 +36,7 @@ Eintrag trageEin(const QString& name)
     e.slot = int(f - plaetze.cbegin()) + 1;
     datei.positioniere(e.slot - 1);
     datei.schreibeText(name.left(kNamenKapazitaet));
-    datei.schliesse();
+    gruppe.schreibe();
     return e;
 }
 

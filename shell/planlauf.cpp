@@ -30,7 +30,9 @@ bool nameVergeben(const QStringList& saetze, const QString& name)
 
 QStringList speichereAenderungen(const QStringList& gelesen, const QStringList& neu)
 {
-    Satzdatei datei(kDatei, kKapazitaet + 1);
+    // a save: held too long, the plans say that nothing was saved
+    Dateigruppe gruppe({kDatei});
+    Satzdatei& datei = gruppe.oeffne(kDatei, kKapazitaet + 1);
     QStringList jetzt;
     for (int i = 0; i < kPlaene; ++i)
         jetzt << datei.liesText();
@@ -67,13 +69,16 @@ QStringList speichereAenderungen(const QStringList& gelesen, const QStringList& 
         }
         jetzt[ziel] = neu[i];
     }
+    bool geaendert = false;
     for (int i = 0; i < kPlaene; ++i) {
         if (jetzt[i] == vorher[i])
             continue;
         datei.positioniere(i);
         datei.schreibeText(jetzt[i]);
+        geaendert = true;
     }
-    datei.schliesse();
+    if (geaendert)
+        gruppe.schreibe();
     return meldungen;
 }
 

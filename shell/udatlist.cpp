@@ -100,19 +100,22 @@ void Tdatlist::FormShow()
     Button2->move((w - Button2->width()) * 4 / 5, 3 * h / 9);
     Memo1->clear();
 
-    Satzdatei hoch(highscore::kDatei, highscore::kSatzgroesse);
-    int b = 0;
+    // the results first, then the highscores: the order of their names, in
+    // which every path takes its locks (xbaserg0..9 before xbashigh)
+    QStringList letzte;
     for (int d = 0; d <= 9; ++d) {
         Satzdatei erg(ergebnis::dateiname(d), ergebnis::kSatzgroesse);
         for (int i = 1; i <= 11; ++i) {
-            ++b;
             erg.positioniere(ergebnis::satznummer(i, nutzer, 9));
-            const QString letzter = erg.liesText().mid(10, 10);
-            hoch.positioniere((b - 1) * highscore::kPlaetze);
-            const QString best = highscore::ausSatz(hoch.lies()).punkte;
-            Memo1->appendPlainText(datlist::zeile(kurznamen(d + 2, i - 1), best, letzter));
+            letzte << erg.liesText().mid(10, 10);
         }
         erg.schliesse();
+    }
+    Satzdatei hoch(highscore::kDatei, highscore::kSatzgroesse);
+    for (int b = 0; b < letzte.size(); ++b) {
+        hoch.positioniere(b * highscore::kPlaetze);
+        const QString best = highscore::ausSatz(hoch.lies()).punkte;
+        Memo1->appendPlainText(datlist::zeile(kurznamen(b / 11 + 2, b % 11), best, letzte[b]));
     }
     hoch.schliesse();
     Memo1->moveCursor(QTextCursor::Start);

@@ -1,0 +1,469 @@
+// The locks under the rules of NFS and SMB (simulated by
+// tests/support/freigaberegeln.cpp), the one errno table, the messages of a
+// refused read and a refused save, a group that locks only what it was given,
+// and the one order in which every path takes its locks.
+#include "common/dateisperre.h"
+#include "common/fehler.h"
+#include "common/satzdatei.h"
+#include "common/zustand.h"
+#include "platform/anwendung.h"
+#include "platform/dialoge.h"
+#include "shell/ergebnisse.h"
+#include "shell/highscore.h"
+#include "shell/nutzerregister.h"
+#include "shell/planlauf.h"
+#include "shell/udatlist.h"
+#include "shell/uform5.h"
+#include "shell/unut02.h"
+#include "tests/support/freigaberegeln.h"
+#include "tests/support/konten.h"
+#include "tests/support/testumgebung.h"
+
+#include <QElapsedTimer>
+#include <QTest>
+
+#include <cerrno>
+#include <csignal>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+// An account no one else uses, for the one that may only read.
+constexpr uid_t kLeser = 47103;
+
+const QString kGesperrtLesen = QStringLiteral(
+    "Die Datei %1 wird gerade von einem anderen VELMORA-Programm benutzt. Bitte versuchen Sie es noch einmal.");
+const QString kGesperrtSpeichern = QStringLiteral(
+    "Die Datei %1 wird gerade von einem anderen VELMORA-Programm benutzt. "
+    "Es wurde nichts gespeichert; bitte versuchen Sie es noch einmal.");
+
+ino_t inode(const QString& datei)
+{
+    struct stat st {};
+    ::stat(QFile::encodeName(datei).constData(), &st);
+    return st.st_ino;
+}
+
+int oeffne(const QString& datei, int flags) { return ::open(QFile::encodeName(datei).constData(), flags | O_CLOEXEC); }
+
+// The errno of a call that returns -1, 0 if it succeeded.
+int fehlerVon(long ergebnis) { return ergebnis < 0 ? errno : 0; }
+
+// Another program that holds datei (as a Satzdatei) until it is let go or the test ends.
+class Halter {
+public:
+    explicit Halter(const QString& datei)
+    {
+        int bereit[2];
+        QVERIFY(::pipe(bereit) == 0 && ::pipe(m_los) == 0);
+        m_pid = ::fork();
+        if (m_pid == 0) {
+            ::close(bereit[0]);
+            ::close(m_los[1]);
+            {
+                Satzdatei d(datei, 21);
+                (void)!::write(bereit[1], "k", 1);
+                char c;
+                (void)!::read(m_los[0], &c, 1);
+            }
+            ::_exit(0);
+        }
+        ::close(bereit[1]);
+        ::close(m_los[0]);
+        char c = 0;
+        QCOMPARE(::read(bereit[0], &c, 1), ssize_t(1));
+        ::close(bereit[0]);
+    }
+    ~Halter()
+    {
+        ::close(m_los[1]);
+        ::waitpid(m_pid, nullptr, 0);
+    }
+
+private:
+    int m_los[2] = {-1, -1};
+    pid_t m_pid = -1;
+};
+
+}
+
+class TestSperren : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void regelnSimuliert_data();
+    void regelnSimuliert();
+    void aufDerFreigabeInDieDatei_data();
+    void aufDerFreigabeInDieDatei();
+    void sperrfehler_data();
+    void sperrfehler();
+    void nurLesendesKontoTeilt();
+    void gesperrtLesenUndSpeichern_data();
+    void gesperrtLesenUndSpeichern();
+    void errnoTabelle();
+    void zuVieleDateien();
+    void gruppeNurGenannte();
+    void sperrreihenfolge();
+
+private:
+    std::unique_ptr<Arbeitsordner> m_ordner;
+};
+
+void TestSperren::init()
+{
+    m_ordner = std::make_unique<Arbeitsordner>();
+    nutzer = 1;
+    nutzername = QStringLiteral("Anna");
+    setzeRegister({QStringLiteral("Anna"), QStringLiteral("Bert")});
+}
+
+void TestSperren::cleanup()
+{
+    freigabe::setze(freigabe::Regeln::Lokal);
+    freigabe::setzeDateisystem(0);
+    freigabe::setzeFlockFehler(0, 0);
+    freigabe::pruefeReihenfolge(false);
+    Dateisperre::setzeWartezeit(0);
+    ::chmod(QFile::encodeName(m_ordner->pfad(QString())).constData(), 0700);
+    m_ordner.reset();
+}
+
+void TestSperren::regelnSimuliert_data()
+{
+    QTest::addColumn<int>("regeln");
+    QTest::newRow("lokal") << int(freigabe::Regeln::Lokal);
+    QTest::newRow("NFS") << int(freigabe::Regeln::NFS);
+    QTest::newRow("SMB") << int(freigabe::Regeln::SMB);
+}
+
+// The simulation itself: what each rule refuses, and that it refuses it.
+void TestSperren::regelnSimuliert()
+{
+    QFETCH(int, regeln);
+    const auto r = freigabe::Regeln(regeln);
+    freigabe::setze(r);
+    const QString datei = QStringLiteral("xbasan.dat");
+    const int lesen = oeffne(datei, O_RDONLY);
+    const int beides = oeffne(datei, O_RDWR);
+    const int zweiter = oeffne(datei, O_RDWR);
+    QVERIFY(lesen >= 0 && beides >= 0 && zweiter >= 0);
+    char c = 0;
+    // an exclusive lock needs a descriptor open for writing
+    QCOMPARE(fehlerVon(::flock(lesen, LOCK_EX | LOCK_NB)), r == freigabe::Regeln::Lokal ? 0 : EBADF);
+    ::flock(lesen, LOCK_UN);
+    QCOMPARE(fehlerVon(::flock(beides, LOCK_EX | LOCK_NB)), 0);
+    // the holder reads and writes; a second descriptor only where the lock is advisory
+    const int fremd = r == freigabe::Regeln::SMB ? EACCES : 0;
+    QCOMPARE(fehlerVon(::pread(beides, &c, 1, 0)), 0);
+    QCOMPARE(fehlerVon(::pwrite(beides, &c, 1, 0)), 0);
+    QCOMPARE(fehlerVon(::pread(zweiter, &c, 1, 0)), fremd);
+    QCOMPARE(fehlerVon(::pwrite(zweiter, &c, 1, 0)), fremd);
+    QCOMPARE(m_ordner->lies(datei).size(), r == freigabe::Regeln::SMB ? 0 : 840);  // through Qt's own read
+    // a shared lock: everyone reads, nobody writes, its holder included
+    QCOMPARE(fehlerVon(::flock(beides, LOCK_SH | LOCK_NB)), 0);
+    QCOMPARE(fehlerVon(::pread(zweiter, &c, 1, 0)), 0);
+    QCOMPARE(fehlerVon(::pwrite(zweiter, &c, 1, 0)), fremd);
+    QCOMPARE(fehlerVon(::pwrite(beides, &c, 1, 0)), fremd);
+    QCOMPARE(fehlerVon(::flock(lesen, LOCK_SH | LOCK_NB)), 0);
+    ::flock(lesen, LOCK_UN);
+    ::flock(beides, LOCK_UN);
+    QCOMPARE(fehlerVon(::pwrite(zweiter, &c, 1, 0)), 0);
+    for (const int fd : {lesen, beides, zweiter})
+        ::close(fd);
+}
+
+void TestSperren::aufDerFreigabeInDieDatei_data()
+{
+    QTest::addColumn<int>("regeln");
+    QTest::addColumn<long>("dateisystem");
+    QTest::addColumn<bool>("inDieDatei");
+    QTest::newRow("lokal") << int(freigabe::Regeln::Lokal) << 0L << false;
+    QTest::newRow("NFS") << int(freigabe::Regeln::NFS) << 0x6969L << true;
+    QTest::newRow("SMB2") << int(freigabe::Regeln::SMB) << 0xFE534D42L << true;
+    QTest::newRow("CIFS") << int(freigabe::Regeln::SMB) << 0xFF534D42L << true;
+}
+
+// On a share a file that keeps its size is written in place through its
+// locked descriptor, in a folder that would take a copy; only a file that
+// changes its size is still replaced.
+void TestSperren::aufDerFreigabeInDieDatei()
+{
+    QFETCH(int, regeln);
+    QFETCH(long, dateisystem);
+    QFETCH(bool, inDieDatei);
+    freigabe::setze(freigabe::Regeln(regeln));
+    freigabe::setzeDateisystem(dateisystem);
+    const QStringList vorher = m_ordner->dateien();
+    const ino_t register_ = inode(QStringLiteral("xbasan.dat"));
+    const ino_t plaene = inode(QStringLiteral("xbasplan.dat"));
+    const ino_t bild = inode(QStringLiteral("velmbagr.jpg"));
+
+    Satzdatei::schreibeTexte(QStringLiteral("xbasan.dat"), 21, {QStringLiteral("Anna"), QStringLiteral("Carla")});
+    QCOMPARE(nutzerregister::lies().mid(0, 2), (QStringList{QStringLiteral("Anna"), QStringLiteral("Carla")}));
+    QCOMPARE(inode(QStringLiteral("xbasan.dat")) == register_, inDieDatei);
+    {
+        Dateigruppe gruppe({QStringLiteral("xbasplan.dat")});
+        gruppe.oeffne(QStringLiteral("xbasplan.dat"), plan::kKapazitaet + 1).schreibeText(QStringLiteral("Neu"));
+        gruppe.schreibe();
+    }
+    QCOMPARE(inode(QStringLiteral("xbasplan.dat")) == plaene, inDieDatei);
+    QCOMPARE(plan::lies().at(0), QStringLiteral("Neu"));
+    const QByteArray jpg = m_ordner->lies(QStringLiteral("velmbagr.jpg"));
+    satzdatei::schreibeDatei(QStringLiteral("velmbagr.jpg"), QByteArray(jpg).replace(0, 1, "x"));
+    QCOMPARE(inode(QStringLiteral("velmbagr.jpg")) == bild, inDieDatei);
+    // one byte longer: only a copy can (made while the file it replaces is
+    // there, so it cannot get that file's number; an older number may be reused)
+    const ino_t vorDerKopie = inode(QStringLiteral("velmbagr.jpg"));
+    satzdatei::schreibeDatei(QStringLiteral("velmbagr.jpg"), jpg + "x");
+    QVERIFY(inode(QStringLiteral("velmbagr.jpg")) != vorDerKopie);
+    QCOMPARE(m_ordner->lies(QStringLiteral("velmbagr.jpg")), jpg + "x");
+    QCOMPARE(m_ordner->dateien(), vorher);
+}
+
+void TestSperren::sperrfehler_data()
+{
+    QTest::addColumn<int>("regeln");
+    QTest::addColumn<int>("fehler");
+    QTest::addColumn<QStringList>("meldungen");
+    const QStringList eingetragen{QStringLiteral("Der Nutzer wurde eingetragen!")};
+    // a file system without locks: as before, unlocked
+    QTest::newRow("ENOLCK") << int(freigabe::Regeln::Lokal) << ENOLCK << eingetragen;
+    QTest::newRow("EOPNOTSUPP") << int(freigabe::Regeln::NFS) << EOPNOTSUPP << eingetragen;
+    QTest::newRow("ENOSYS") << int(freigabe::Regeln::SMB) << ENOSYS << eingetragen;
+    // anything else: the Parts' message, and nothing saved
+    QTest::newRow("EBADF") << int(freigabe::Regeln::NFS) << EBADF << QStringList{QStringLiteral("E/A-Fehler 9")};
+    QTest::newRow("EIO") << int(freigabe::Regeln::SMB) << EIO << QStringList{QStringLiteral("E/A-Fehler 5")};
+    QTest::newRow("EINTR") << int(freigabe::Regeln::Lokal) << EINTR << eingetragen;  // tried again
+    QTest::newRow("EACCES") << int(freigabe::Regeln::SMB) << EACCES << QStringList{QStringLiteral("Zugriff verweigert")};
+}
+
+void TestSperren::sperrfehler()
+{
+    QFETCH(int, regeln);
+    QFETCH(int, fehler);
+    QFETCH(QStringList, meldungen);
+    freigabe::setze(freigabe::Regeln(regeln));
+    const QByteArray vorher = m_ordner->lies(QStringLiteral("xbasan.dat"));
+    dialog::Skript skript;
+    freigabe::setzeFlockFehler(fehler, 1);
+    trageEinImFenster(QStringLiteral("Carla"));
+    // a refused entry leaves the window open with the name, to be tried again
+    Tnut02::instanz().edi1nut02->clear();
+    Tnut02::instanz().hide();
+    QCOMPARE(skript.texte, meldungen);
+    if (meldungen.first().startsWith(QLatin1String("Der Nutzer")))
+        QCOMPARE(nutzerregister::lies().at(2), QStringLiteral("Carla"));
+    else
+        QCOMPARE(m_ordner->lies(QStringLiteral("xbasan.dat")), vorher);
+}
+
+// An account that may only read holds a shared lock, which NFS grants on a
+// descriptor open for reading: others read along, nobody writes meanwhile.
+void TestSperren::nurLesendesKontoTeilt()
+{
+    if (::geteuid() != 0)
+        QSKIP("needs root: the reader is a child process that switches to another user id");
+    setze(m_ordner->pfad(QString()), 0, 0, 0755);
+    for (const QString& name : QDir(m_ordner->pfad(QString())).entryList(QDir::Files))
+        setze(m_ordner->pfad(name), 0, 0, 0644);
+    for (const auto r : {freigabe::Regeln::NFS, freigabe::Regeln::SMB}) {
+        freigabe::setze(r);
+        const QString bericht = alsKonto({kLeser, kLeser, {kLeser}}, [] {
+            QStringList b;
+            Satzdatei d(QStringLiteral("xbasan.dat"), 21);
+            d.positioniere(1);
+            b << d.liesText();
+            b << Satzdatei::liesTexte(QStringLiteral("xbasan.dat"), 21, 1);  // the same lock, in this process
+            // the lock seen from another descriptor, under plain rules
+            freigabe::setze(freigabe::Regeln::Lokal);
+            const int fd = oeffne(QStringLiteral("xbasan.dat"), O_RDONLY);
+            b << (::flock(fd, LOCK_SH | LOCK_NB) == 0 ? QStringLiteral("mitlesen") : QStringLiteral("nicht mitlesen"));
+            ::flock(fd, LOCK_UN);
+            b << (::flock(fd, LOCK_EX | LOCK_NB) == 0 ? QStringLiteral("schreiben") : QStringLiteral("nicht schreiben"));
+            ::close(fd);
+            try {
+                d.schreibeText(QStringLiteral("Udo"));
+            } catch (const EAFehler& e) {
+                b << e.text();
+            }
+            return b;
+        });
+        QCOMPARE(bericht, (QStringList{QStringLiteral("Bert"), QStringLiteral("Anna"), QStringLiteral("mitlesen"),
+                                       QStringLiteral("nicht schreiben"), QStringLiteral("Zugriff verweigert")}
+                               .join(QLatin1Char('\n'))));
+    }
+}
+
+void TestSperren::gesperrtLesenUndSpeichern_data()
+{
+    QTest::addColumn<QString>("was");
+    QTest::addColumn<bool>("speichern");
+    QTest::newRow("Nutzerliste lesen") << "Nutzerliste" << false;
+    QTest::newRow("Satzdatei lesen") << "Satzdatei" << false;
+    QTest::newRow("Überblick zeigen") << "Ueberblick" << false;
+    QTest::newRow("Nutzer eintragen") << "eintragen" << true;
+    QTest::newRow("Register schreiben") << "schreibeTexte" << true;
+    QTest::newRow("Gruppe") << "Dateigruppe" << true;
+    QTest::newRow("Pläne speichern") << "Plaene" << true;
+}
+
+// A read refused by a held lock says the file is in use and to try again, and
+// nothing about saving; a refused save says that nothing was saved. Each
+// waits the whole bound first.
+void TestSperren::gesperrtLesenUndSpeichern()
+{
+    QFETCH(QString, was);
+    QFETCH(bool, speichern);
+    const QString datei = was == QLatin1String("Ueberblick") ? QStringLiteral("xbaserg3.dat")
+                          : was == QLatin1String("Plaene")   ? QStringLiteral("xbasplan.dat")
+                                                            : QStringLiteral("xbasan.dat");
+    freigabe::setze(freigabe::Regeln::SMB);
+    const QByteArray vorher = m_ordner->lies(datei);
+    Halter halter(datei);
+    constexpr int kGrenze = 300;
+    Dateisperre::setzeWartezeit(kGrenze);
+    QElapsedTimer uhr;
+    uhr.start();
+    dialog::Skript skript;
+    schuetze([&] {
+        if (was == QLatin1String("Nutzerliste"))
+            nutzerregister::lies();
+        else if (was == QLatin1String("Satzdatei"))
+            Satzdatei d(datei, 21);
+        else if (was == QLatin1String("Ueberblick"))
+            Tdatlist::instanz().show();
+        else if (was == QLatin1String("eintragen"))
+            nutzerregister::trageEin(QStringLiteral("Carla"));
+        else if (was == QLatin1String("schreibeTexte"))
+            Satzdatei::schreibeTexte(datei, 21, {QStringLiteral("Carla")});
+        else if (was == QLatin1String("Dateigruppe"))
+            Dateigruppe g({QStringLiteral("xbaserg0.dat"), datei});
+        else
+            plan::speichereAenderungen(QStringList(plan::kPlaene, plan::frei()), QStringList(plan::kPlaene, plan::frei()));
+    });
+    const qint64 dauer = uhr.elapsed();
+    Tdatlist::instanz().hide();
+    QCOMPARE(skript.texte, QStringList{(speichern ? kGesperrtSpeichern : kGesperrtLesen).arg(datei)});
+    if (!speichern)
+        QVERIFY(!skript.texte.first().contains(QLatin1String("gespeichert")));
+    QVERIFY2(dauer >= kGrenze, qPrintable(QString::number(dauer)));
+    freigabe::setze(freigabe::Regeln::Lokal);
+    QCOMPARE(m_ordner->lies(datei), vorher);
+}
+
+// The one table from errno to the Parts' codes and texts.
+void TestSperren::errnoTabelle()
+{
+    const QString andere = QStringLiteral("E/A-Fehler %1");
+    const struct {
+        int err;
+        int code;
+        QString text;
+    } tabelle[] = {
+        {ENOENT, 2, QStringLiteral("Datei nicht gefunden")},
+        {ENAMETOOLONG, 3, QStringLiteral("Ungültiger Dateiname")},
+        {ENOTDIR, 3, QStringLiteral("Ungültiger Dateiname")},
+        {EMFILE, 4, QStringLiteral("Zu viele geöffnete Dateien")},
+        {ENFILE, 4, QStringLiteral("Zu viele geöffnete Dateien")},
+        {EACCES, 5, QStringLiteral("Zugriff verweigert")},
+        {EPERM, 5, QStringLiteral("Zugriff verweigert")},
+        {EROFS, 5, QStringLiteral("Zugriff verweigert")},
+        {EISDIR, 5, QStringLiteral("Zugriff verweigert")},
+        {ENOSPC, 101, QStringLiteral("Zu wenig Speicherplatz")},
+        {EDQUOT, 101, QStringLiteral("Zu wenig Speicherplatz")},
+        {EFBIG, 101, QStringLiteral("Zu wenig Speicherplatz")},
+        // every other one by its number, also where that is one of the codes above
+        {EIO, EIO, andere.arg(EIO)},
+        {ELOOP, ELOOP, andere.arg(ELOOP)},
+        {EBADF, EBADF, andere.arg(EBADF)},
+        {ESTALE, ESTALE, andere.arg(ESTALE)},
+    };
+    for (const auto& z : tabelle) {
+        const EAFehler e = EAFehler::ausErrno(z.err);
+        QCOMPARE(e.code(), z.code);
+        QCOMPARE(e.text(), z.text);
+    }
+}
+
+// A process out of descriptors gets the Parts' code 4, not "Zu wenig Speicherplatz".
+void TestSperren::zuVieleDateien()
+{
+    const QString bericht = alsKonto(diesesKonto(), [] {
+        const rlimit r{64, 64};
+        ::setrlimit(RLIMIT_NOFILE, &r);
+        while (::open("/dev/null", O_RDONLY) >= 0) {
+        }
+        try {
+            Satzdatei d(QStringLiteral("xbasan.dat"), 21);
+        } catch (const EAFehler& e) {
+            return QStringList{e.text()};
+        }
+        return QStringList{QStringLiteral("geöffnet")};
+    });
+    QCOMPARE(bericht, QStringLiteral("Zu viele geöffnete Dateien"));
+}
+
+// A group locks its files in their order when it is made; a file it was not
+// given would be locked out of that order.
+void TestSperren::gruppeNurGenannte()
+{
+    Dateigruppe gruppe({QStringLiteral("xbasan.dat"), QStringLiteral("xbaserg0.dat")});
+    QVERIFY_THROWS_EXCEPTION(std::invalid_argument, gruppe.oeffne(QStringLiteral("xbasplan.dat"), 21));
+    QVERIFY_THROWS_EXCEPTION(std::invalid_argument, gruppe.oeffne(QStringLiteral("xbaserg1.dat"), 21));
+    Satzdatei& a = gruppe.oeffne(QStringLiteral("xbasan.dat"), 21);
+    // the same file by another name of it is the same file, opened once
+    QCOMPARE(&gruppe.oeffne(m_ordner->pfad(QStringLiteral("xbasan.dat")), 21), &a);
+    QVERIFY_THROWS_EXCEPTION(std::invalid_argument, gruppe.oeffne(QStringLiteral("xbasan.dat"), 51));
+    a.positioniere(2);
+    a.schreibeText(QStringLiteral("Carla"));
+    gruppe.schreibe();
+    QCOMPARE(nutzerregister::lies().at(2), QStringLiteral("Carla"));
+    // refused in a window: the message, and the program goes on
+    dialog::Skript skript;
+    schuetze([] {
+        Dateigruppe g({QStringLiteral("xbasan.dat")});
+        g.oeffne(QStringLiteral("xbashigh.dat"), highscore::kSatzgroesse);
+    });
+    QCOMPARE(skript.texte.size(), 1);
+    QVERIFY2(skript.texte.first().contains(QLatin1String("xbashigh.dat")), qPrintable(skript.texte.first()));
+}
+
+// Every path takes its locks in the order of the files' paths, so two
+// programs never wait for each other in a circle.
+void TestSperren::sperrreihenfolge()
+{
+    freigabe::setze(freigabe::Regeln::SMB);
+    freigabe::pruefeReihenfolge(true);
+    {
+        // the checker sees a break
+        Satzdatei plaene(QStringLiteral("xbasplan.dat"), plan::kKapazitaet + 1);
+        Satzdatei register_(QStringLiteral("xbasan.dat"), 21);
+    }
+    QCOMPARE(freigabe::reihenfolgeBrueche().size(), 1);
+    freigabe::pruefeReihenfolge(true);
+    dialog::Skript skript;
+    skript.antworten = {dialog::Knopf::Nein};
+    nutzerregister::trageEin(QStringLiteral("Carla"));
+    ergein(3, 13, 100.0f);
+    highein(13, 100.0f);
+    plan::speichereAenderungen(plan::lies(), plan::lies());
+    Tdatlist::instanz().show();
+    Tdatlist::instanz().hide();
+    QVERIFY(TForm5::nutzerLoeschen(3, QStringLiteral("Carla")));
+    QCOMPARE(freigabe::reihenfolgeBrueche(), QStringList());
+}
+
+int main(int argc, char** argv)
+{
+    Anwendung app(argc, argv);
+    TestSperren t;
+    return QTest::qExec(&t, argc, argv);
+}
+
+#include "tst_sperren.moc"
