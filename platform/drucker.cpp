@@ -6,11 +6,15 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTemporaryFile>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 QString g_zieldatei;
@@ -28,9 +32,26 @@ const QString kNichtBeendet = QStringLiteral("Der Ausdruck konnte nicht beendet 
                                     .arg(QDir::toNativeSeparators(datei)));
 }
 
+// The folder is made with the working folder's group and permission bits: in
+// a folder shared by a group (setgid, group write) every account of that
+// group may print into it, whichever made it; in a private folder it stays
+// private. An existing folder is left as it is.
+void legeAblageAn(const QString& ordner)
+{
+    const QByteArray pfad = QFile::encodeName(ordner);
+    if (::mkdir(pfad.constData(), 0777) != 0)
+        return;  // there already, or the working folder takes none: the PDF's message tells
+    struct stat arbeitsordner;
+    // the group first (a change of group may clear the set-group-id bit); a
+    // group the account is no member of is not given, nor are its bits
+    if (::stat(".", &arbeitsordner) != 0 || ::chown(pfad.constData(), uid_t(-1), arbeitsordner.st_gid) != 0)
+        return;
+    (void)!::chmod(pfad.constData(), arbeitsordner.st_mode & 07777);
+}
+
 QString neueAblage()
 {
-    QDir().mkpath(QStringLiteral("ausdrucke"));
+    legeAblageAn(QStringLiteral("ausdrucke"));
     return QDir(QStringLiteral("ausdrucke")).absoluteFilePath(
         QStringLiteral("druck-%1.pdf").arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz"))));
 }

@@ -35,41 +35,43 @@ double punktwert(const QString& text)
     }
 }
 
+QString neuerSatz(float punkte)
+{
+    return (textformat::datum(uhr::heute()) + QStringLiteral("   ") + textformat::punkteText(punkte)).left(20);
 }
 
-void ergein(int u, int n, float punkte)
+void trageEin(int u, int n, const QString& neu, QString& vorher)
 {
     const int c = n / 12;
     const int i = n % 12;
+    Satzdatei datei(dateiname(c - 1), kSatzgroesse);
+    datei.positioniere(satznummer(i, u, 0));
     QString slot[10];
-    slot[9] = (textformat::datum(uhr::heute()) + QStringLiteral("   ") + textformat::punkteText(punkte)).left(20);
-    try {
-        Satzdatei datei(ergebnis::dateiname(c - 1), ergebnis::kSatzgroesse);
-        datei.positioniere(ergebnis::satznummer(i, u, 0));
-        QString gelesen[10];
-        for (QString& s : gelesen)
-            s = datei.liesText();
-        for (int k = 1; k <= 9; ++k)
-            slot[k - 1] = gelesen[k];
-        datei.positioniere(ergebnis::satznummer(i, u, 0));
-        for (const QString& s : slot)
-            datei.schreibeText(s);
-        datei.schliesse();
-    } catch (const std::exception& fehler) {
-        // the earlier results stay unknown (empty) unless all ten were read
-        zeigeFehler(fehler);
-    }
+    for (QString& s : slot)
+        s = datei.liesText();
+    // the earlier results stay unknown (empty) unless all ten were read
+    vorher = slot[9];
+    datei.positioniere(satznummer(i, u, 0));
+    for (int k = 1; k <= 9; ++k)
+        datei.schreibeText(slot[k]);
+    datei.schreibeText(neu);
+    datei.schliesse();
+}
 
+void setzeZeile(int n, const QString& neuText, const QString& vorherText)
+{
+    const int c = n / 12;
+    const int i = n % 12;
     ergebniszeile = QString(53, QLatin1Char(' '));
     QString name = kurznamen(c + 1, i - 1);
     while (name.startsWith(QLatin1Char(' ')))
         name.remove(0, 1);
     textformat::einfuegen(ergebniszeile, name, 1);
 
-    const QString neu = ergebnis::punktetext(slot[9]);
-    const QString vorher = ergebnis::punktetext(slot[8]);
-    textformat::einfuegen(ergebniszeile, textformat::punktFormat72(ergebnis::punktwert(neu)), 21);
-    textformat::einfuegen(ergebniszeile, textformat::punktFormat72(ergebnis::punktwert(vorher)), 30);
+    const QString neu = punktetext(neuText);
+    const QString vorher = punktetext(vorherText);
+    textformat::einfuegen(ergebniszeile, textformat::punktFormat72(punktwert(neu)), 21);
+    textformat::einfuegen(ergebniszeile, textformat::punktFormat72(punktwert(vorher)), 30);
 
     // The trend reads both with a point as the separator, so under the comma
     // only the whole parts compare.
@@ -80,4 +82,18 @@ void ergein(int u, int n, float punkte)
         tendenz = a > b ? QStringLiteral("+") : QStringLiteral("-");
     textformat::einfuegen(ergebniszeile, tendenz, 42);
     ungedruckt = 1;
+}
+
+}
+
+void ergein(int u, int n, float punkte)
+{
+    const QString neu = ergebnis::neuerSatz(punkte);
+    QString vorher;
+    try {
+        ergebnis::trageEin(u, n, neu, vorher);
+    } catch (const std::exception& fehler) {
+        zeigeFehler(fehler);
+    }
+    ergebnis::setzeZeile(n, neu, vorher);
 }

@@ -16,8 +16,22 @@ QString punktetext(const QString& satz);
 // separator; a text that is no number counts as 0, so that one odd record never
 // stops the recording of later runs.
 double punktwert(const QString& text);
+
+// The result record of a run with that score today: the date, three blanks,
+// the score text, cut to 20 characters.
+QString neuerSatz(float punkte);
+// Moves the ten results of user u in program n on by one and stores neu as
+// the newest, in one locked step on the file as it is now. vorher gets the
+// newest result before it as soon as all ten are read. Throws EAFehler.
+void trageEin(int u, int n, const QString& neu, QString& vorher);
+// The result line of a run of program n (ergebniszeile) from its result
+// record and the one before it (empty: none), and the sheet counts as
+// unprinted.
+void setzeZeile(int n, const QString& neu, const QString& vorher);
 }
 
 // A file error is shown and the result line is still built (as if the user had
-// no earlier result), so that the end of the run goes on.
+// no earlier result), so that the end of the run goes on. Saves for slot
+// nutzer whoever holds it: the end of a run saves through laufEintragen
+// (shell/uebungsrahmen.h), which checks the register first.
 void ergein(int nutzer, int programmnummer, float punkte);

@@ -59,40 +59,31 @@ void aendereBlock(int b, const std::function<bool(Liste&)>& aendern)
     datei.schliesse();
 }
 
-}
-
-void highein(int n, float s)
+void trageEin(int n, float s, const QString& name, double& bester)
 {
-    using namespace highscore;
-    const int b = block(n);
-    double wert[kPlaetze] = {};  // places that cannot be read count as empty
-
     QString datum = textformat::datum(uhr::heute());
     if (datum.size() > 8)
         datum = datum.left(6) + datum.mid(8, 2);
+    // the list is written only when all fifteen places were read
+    aendereBlock(block(n), [&](Liste& platz) {
+        double wert[kPlaetze];
+        for (int k = 0; k < kPlaetze; ++k)
+            wert[k] = ergebnis::punktwert(platz[k].punkte);
+        bester = wert[0];
+        if (static_cast<double>(s) <= wert[kPlaetze - 1])
+            return false;
+        int p = 0;
+        while (wert[p] >= static_cast<double>(s))
+            ++p;
+        for (int k = kPlaetze - 1; k > p; --k)
+            platz[k] = platz[k - 1];
+        platz[p] = {name, textformat::punkteText(s), datum};
+        return true;
+    });
+}
 
-    // A file error is shown and the line still goes onto the sheet; the list is
-    // written only when all fifteen places were read.
-    try {
-        // read and written in one locked step (the file is closed on every path)
-        aendereBlock(b, [&](Liste& platz) {
-            for (int k = 0; k < kPlaetze; ++k)
-                wert[k] = ergebnis::punktwert(platz[k].punkte);
-            if (static_cast<double>(s) <= wert[kPlaetze - 1])
-                return false;
-            int p = 0;
-            while (wert[p] >= static_cast<double>(s))
-                ++p;
-            for (int k = kPlaetze - 1; k > p; --k)
-                platz[k] = platz[k - 1];
-            platz[p] = {nutzername, textformat::punkteText(s), datum};
-            return true;
-        });
-    } catch (const std::exception& fehler) {
-        zeigeFehler(fehler);
-    }
-
-    const double top = wert[0];
+void schliesseZeileAb(double top, float s)
+{
     const double topGanz = std::trunc(top);
     // a best below 1 would divide by zero: the run counts as 100 %
     const double prozent = topGanz > 0 ? static_cast<double>(s) * 100.0 / topGanz : 100.0;
@@ -102,4 +93,17 @@ void highein(int n, float s)
         ergebniszeile.chop(1);
     ergebniszeile = QStringLiteral("  ") + ergebniszeile;
     TForm4::instanz().zeileHinzufuegen(ergebniszeile);
+}
+
+}
+
+void highein(int n, float s)
+{
+    double bester = 0.0;  // a list that cannot be read counts as empty
+    try {
+        highscore::trageEin(n, s, nutzername, bester);
+    } catch (const std::exception& fehler) {
+        zeigeFehler(fehler);
+    }
+    highscore::schliesseZeileAb(bester, s);
 }

@@ -28,6 +28,17 @@ Liste liesBlock(int b);
 // Reads block b and, if aendern returns true, writes the list it changed, in
 // one locked step: two programs entering scores at once both keep theirs.
 void aendereBlock(int b, const std::function<bool(Liste&)>& aendern);
+
+// Enters name with the score into the list of program n, in one locked step,
+// if it reaches the fifteen. bester gets the best score of the list before
+// the entry as soon as all fifteen are read. Throws EAFehler.
+void trageEin(int n, float punkte, const QString& name, double& bester);
+// Completes the result line with the best score and the run's percentage of
+// it, and puts it onto the results sheet.
+void schliesseZeileAb(double bester, float punkte);
 }
 
+// A file error is shown and the line still goes onto the sheet. Enters
+// nutzername whoever holds his slot: the end of a run saves through
+// laufEintragen (shell/uebungsrahmen.h), which checks the register first.
 void highein(int programmnummer, float punkte);

@@ -40,6 +40,20 @@ Eintrag trageEin(const QString& name)
     return e;
 }
 
+bool haelt(int slot, const QString& name)
+{
+    if (slot < 1 || slot > kSlots || name.isEmpty() || frei(name))
+        return false;
+    Satzdatei datei(kDatei, 21);
+    datei.positioniere(slot - 1);
+    return datei.liesText() == name;
+}
+
+QString nichtMehrEingetragen(const QString& name)
+{
+    return QStringLiteral("Der Nutzer %1 ist nicht mehr eingetragen. Das Ergebnis wurde nicht gespeichert.").arg(name);
+}
+
 int belegt(const QStringList& plaetze)
 {
     int n = 0;

@@ -22,6 +22,14 @@ struct Eintrag {
     int slot = 0;     // where it was entered, from 1; 0 if not
 };
 Eintrag trageEin(const QString& name);
+
+// True when the register, read now, holds exactly name in slot (from 1). A
+// save for a user calls it while it holds the register's lock with its own
+// files, so that nothing is saved for a user who was deleted or replaced at
+// another desk meanwhile.
+bool haelt(int slot, const QString& name);
+// What such a save shows instead of saving.
+QString nichtMehrEingetragen(const QString& name);
 }
 
 // Sets the captions of the two main windows to the current user.

@@ -39,5 +39,15 @@ private:
 };
 
 // The end sequence on its own, for exercises that keep their own bookkeeping.
-void uebungsende(int programmnummer, float endpunkte, const QString& text,
+// False when nothing was saved because the user is no longer entered.
+bool uebungsende(int programmnummer, float endpunkte, const QString& text,
                  Endfolge folge = Endfolge::Meldefenster);
+
+// The result and the highscore of a run of the current user (nutzer,
+// nutzername), each saved in one locked step with the register (xbasan.dat
+// and the file, locked in the order of their names) and only while the
+// register still holds nutzername in slot nutzer. Otherwise (another desk
+// deleted or replaced him) nothing is saved, no line goes onto the results
+// sheet, the message says so and the result is false. A file error is shown
+// and the line still goes onto the sheet.
+bool laufEintragen(int programmnummer, float punkte);

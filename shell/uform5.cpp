@@ -44,11 +44,16 @@ void TForm5::Button1Click()
     aufbau(nutzerliste);
     rahmen(0, 0);
     m_rasterGezeigt = true;
+    m_abgelehnt = false;
 }
 
 void TForm5::check(int spalte, int zeile)
 {
     const int s = (spalte - 1) * 10 + zeile;
+    // until the deletion is done, every way out is an error message (a refusal,
+    // or a file error such as the lock message, thrown from here)
+    m_gewaehlt = QPoint(spalte - 1, zeile - 1);
+    m_abgelehnt = true;
     // a register that could not be read holds no one to delete
     const QString name = nutzerliste.value(s - 1, nutzerregister::kFrei);
     bool abgelehnt = false;
@@ -67,6 +72,7 @@ void TForm5::check(int spalte, int zeile)
     if (abgelehnt)
         return;
     const bool geloescht = nutzerLoeschen(s, name);
+    m_abgelehnt = !geloescht;
     // the grid shows the register as it is now, with what other programs changed
     nutzerliste = nutzerregister::lies();
     dialog::zeige(geloescht ? name + QStringLiteral(" wurde gelöscht!") : QStringLiteral("unbekannter Nutzer!"));
@@ -136,7 +142,13 @@ void TForm5::nochEiner()
                       dialog::Symbol::Frage)
         == dialog::Knopf::Ja) {
         aufbau(nutzerliste);
-        rahmen(0, 0);
+        // after an error message the frame stays on the name chosen; after a
+        // deletion it starts again at slot 1
+        if (m_abgelehnt) {
+            cursorx = m_gewaehlt.x();
+            cursory = m_gewaehlt.y();
+        }
+        rahmen(cursorx, cursory);
         m_rasterGezeigt = true;
         Button1->hide();
     } else {

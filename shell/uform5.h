@@ -2,6 +2,7 @@
 // Deleting users: their results and level records are emptied, the slot freed.
 #include "shell/namensraster.h"
 
+#include <QPoint>
 #include <QPushButton>
 
 class TForm5 : public Namensraster {
@@ -29,4 +30,8 @@ private:
     void Button1Click();
     void nochEiner();
     bool m_rasterGezeigt = false;
+    // The cell last chosen (column 0-3, row 0-9) and whether an error message
+    // followed: the next name is then chosen from there, not from slot 1.
+    QPoint m_gewaehlt;
+    bool m_abgelehnt = false;
 };

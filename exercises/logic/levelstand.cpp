@@ -1,5 +1,7 @@
 #include "exercises/logic/levelstand.h"
 
+#include <algorithm>
+
 namespace levelstand {
 
 Stati ausText(const QString& satz)
@@ -26,6 +28,20 @@ QString zeile(int level, int status)
                          : status == kAufgegeben ? QStringLiteral("nicht gelöst!")
                                                  : QString::number(status);
     return QStringLiteral("%1)  %2").arg(level, 2).arg(text);
+}
+
+Stati aufgetragen(const Stati& gelesen, const Stati& geaendert, const Stati& jetzt)
+{
+    Stati s = jetzt;
+    for (int i = 1; i <= kLevel; ++i) {
+        if (geaendert[i] == gelesen[i])
+            continue;
+        if (geaendert[i] == kGeloest || jetzt[i] == kGeloest)
+            s[i] = kGeloest;
+        else
+            s[i] = std::min(kAufgegeben, jetzt[i] + std::max(0, geaendert[i] - gelesen[i]));
+    }
+    return s;
 }
 
 }

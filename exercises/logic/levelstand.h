@@ -18,4 +18,10 @@ Stati ausText(const QString& satz);
 QString alsText(const Stati& stati);
 // A line of the memos: " 7)  0", "12)  gelöst!", "nicht gelöst!" at ten failures.
 QString zeile(int level, int status);
+
+// The statuses to store when a chooser read gelesen, changed it to
+// geaendert, and the record is jetzt at the moment it is saved: a level the
+// chooser did not change keeps jetzt, a level solved in either stays solved,
+// and the failed attempts it made are added to those of jetzt (at most ten).
+Stati aufgetragen(const Stati& gelesen, const Stati& geaendert, const Stati& jetzt);
 }

@@ -10,6 +10,7 @@
 #include "platform/farben.h"
 #include "platform/schriften.h"
 #include "platform/tasten.h"
+#include "shell/nutzerregister.h"
 #include "shell/uebungsrahmen.h"
 
 #include <QFrame>
@@ -159,6 +160,7 @@ void Tspielro1::FormActivate()
         Satzdatei d(m_art.datei, levelstand::kSatzgroesse);
         d.positioniere(nutzer - 1);
         m_stati = levelstand::ausText(d.liesText());
+        m_gelesen = m_stati;
         d.schliesse();
     } catch (const EAFehler& e) {
         // neither shown nor stored: the chooser closes without recording
@@ -224,27 +226,44 @@ void Tspielro1::spiele(int level)
 
 // The statuses are stored and the chooser closes whatever the result entry
 // did, so no level solved is lost and no second 0 records the opening again.
+// A user deleted at another desk meanwhile has been told so by the result
+// entry; nothing is stored for him.
 void Tspielro1::ende()
 {
     m_bereit = false;
+    bool eingetragen = true;
     try {
-        uebungsende(m_art.programm, float(m_punkte), {});
+        eingetragen = uebungsende(m_art.programm, float(m_punkte), {});
     } catch (const std::exception& e) {
         zeigeFehler(e);
     }
     m_punkte = 0;
-    try {
-        sichern();
-    } catch (const std::exception& e) {
-        zeigeFehler(e);
+    if (eingetragen) {
+        try {
+            if (!sichern())
+                dialog::zeige(nutzerregister::nichtMehrEingetragen(nutzername));
+        } catch (const std::exception& e) {
+            zeigeFehler(e);
+        }
     }
     close();
 }
 
-void Tspielro1::sichern()
+bool Tspielro1::sichern()
 {
+    // read, changed and written under the locks of both files, so that a level
+    // another desk solved meanwhile stays solved
+    const Dateigruppe schritt({m_art.datei, nutzerregister::kDatei});
+    if (!nutzerregister::haelt(nutzer, nutzername))
+        return false;
     Satzdatei d(m_art.datei, levelstand::kSatzgroesse);
     d.positioniere(nutzer - 1);
-    d.schreibeText(levelstand::alsText(m_stati));
+    const QString jetzt = d.liesText();
+    const QString neu = levelstand::alsText(levelstand::aufgetragen(m_gelesen, m_stati, levelstand::ausText(jetzt)));
+    if (neu != jetzt) {
+        d.positioniere(nutzer - 1);
+        d.schreibeText(neu);
+    }
     d.schliesse();
+    return true;
 }

@@ -56,11 +56,15 @@ private:
     void spiele(int level);
     void ende();
     void schreiben();
-    void sichern();
+    // Puts the changes of this opening onto the user's record as it is now, in
+    // one locked step with the register; false, saving nothing, when the
+    // register no longer holds the user in his slot.
+    bool sichern();
 
     const Levelspiel& m_art;
     Brettzeigen m_brett;
     levelstand::Stati m_stati{};
+    levelstand::Stati m_gelesen{};  // as read when the chooser opened
     int m_punkte = 0;
     bool m_bereit = false;  // the statuses are read and the opening not ended
 };

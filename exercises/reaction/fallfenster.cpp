@@ -9,8 +9,6 @@
 #include "platform/farben.h"
 #include "platform/schriften.h"
 #include "platform/tasten.h"
-#include "shell/ergebnisse.h"
-#include "shell/highscore.h"
 #include "shell/uebungsrahmen.h"
 
 #include <QPainter>
@@ -205,8 +203,7 @@ void Fallfenster::beenden()
         uebungsende(m_art.programm, punkte::zweiDezimalen(std::max(p, punkte::kMindestens)), {});
     } else {
         dialog::zeige(punkte::meldungText(p));
-        ergein(nutzer, m_art.programm, p);
-        highein(m_art.programm, p);
+        laufEintragen(m_art.programm, p);
     }
     close();
 }

@@ -87,8 +87,7 @@ void TestErgebnisse::init()
     m_ordner = std::make_unique<Arbeitsordner>();
     m_uhr = Testuhr();
     uhr::setzeQuelle(&m_uhr);
-    nutzer = 7;
-    nutzername = QStringLiteral("Eva");
+    waehleNutzer(7, QStringLiteral("Eva"));  // as chosen from the register
     TForm4::instanz().leeren();
     // the message window answers at once
     Form::setzeModalErsatz([](Form*) { return 0; });

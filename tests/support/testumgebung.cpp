@@ -1,5 +1,7 @@
 #include "tests/support/testumgebung.h"
 
+#include "common/satzdatei.h"
+#include "common/zustand.h"
 #include "content/arbeitsordner.h"
 #include "platform/dialoge.h"
 #include "platform/form.h"
@@ -121,6 +123,16 @@ void setzeRegister(const QStringList& namen)
     while (alle.size() < nutzerregister::kSlots)
         alle << nutzerregister::kFrei;
     nutzerregister::schreibe(alle);
+}
+
+void waehleNutzer(int slot, const QString& name)
+{
+    nutzer = slot;
+    nutzername = name;
+    Satzdatei register_(nutzerregister::kDatei, 21);
+    register_.positioniere(slot - 1);
+    register_.schreibeText(name);
+    register_.schliesse();
 }
 
 void trageEinImFenster(const QString& name)

@@ -55,6 +55,10 @@ void tippe(QWidget* w, const QString& text);
 
 // The user register with namen from slot 1 on, every other slot free.
 void setzeRegister(const QStringList& namen);
+// The user of slot (from 1) as the user choice leaves him: nutzer and
+// nutzername set, and name in that slot of the working folder's register, so
+// that the end of a run saves for him.
+void waehleNutzer(int slot, const QString& name);
 // Enters a user through "N. eintragen" as a person does: the name, then Enter.
 void trageEinImFenster(const QString& name);
 // Deletes the user of slot 2 through "Nutzer löschen" as a person does: the

@@ -1,14 +1,18 @@
 #pragma once
 // The setting of an exercise window's test: the test clock as the time source
-// with 1000 s elapsed, a user, no message yet, random numbers from a fixed seed
-// (the same tasks on every run) and the rules and message windows answered at
-// once. Everything is put back when it goes.
+// with 1000 s elapsed, a user (entered in the register of the working folder
+// if there is one already, so that his runs are saved), no message yet,
+// random numbers from a fixed seed (the same tasks on every run) and the rules
+// and message windows answered at once. Everything is put back when it goes.
 #include "common/uhr.h"
 #include "common/zufall.h"
 #include "common/zustand.h"
 #include "platform/form.h"
+#include "shell/nutzerregister.h"
 #include "tests/support/testuhr.h"
+#include "tests/support/testumgebung.h"
 
+#include <QFile>
 #include <memory>
 #include <random>
 
@@ -26,8 +30,12 @@ public:
     {
         uhr::setzeQuelle(&quelle);
         quelle.mono = 1000.0;
-        nutzer = nr;
-        nutzername = name;
+        if (QFile::exists(nutzerregister::kDatei)) {
+            waehleNutzer(nr, name);
+        } else {
+            nutzer = nr;
+            nutzername = name;
+        }
         meldung.clear();
         if (saat != 0)
             mitSaat(saat);

@@ -183,8 +183,7 @@ void TestWortfenster::init()
     m_ordner = std::make_unique<Arbeitsordner>();
     uhr::setzeQuelle(&g_uhr);
     g_uhr.mono = 1000.0;
-    nutzer = 7;
-    nutzername = QStringLiteral("Eva");
+    waehleNutzer(7, QStringLiteral("Eva"));  // as chosen from the register
     // the same tasks on every run of the test
     auto g = std::make_shared<std::mt19937>(20260307);
     zufall::setzeFolge([g] { return (*g)() / 4294967296.0; });

@@ -135,8 +135,11 @@ void TestLevelwahl::wahl()
     QStringList gezeigt;
     Tspielro1 f(Tspielro1::mitglied(107), [&] {
         gezeigt << QString::number(levelnr);
-        // the file changed meanwhile is not read again when the board closes
-        setzeSatz(7, QString(50, QLatin1Char('9')));
+        // another desk changes level 30 meanwhile: not read again when the
+        // board closes, and kept when the chooser saves its own changes
+        QString anders = satz(7);
+        anders[29] = QLatin1Char('4');
+        setzeSatz(7, anders);
         const QChar a = folge.empty() ? QLatin1Char('f') : folge.front();
         if (!folge.empty())
             folge.pop_front();
@@ -154,7 +157,11 @@ void TestLevelwahl::wahl()
     QCOMPARE(skript.texte, boxen);
     QCOMPARE(::meldung, meldung);
     QVERIFY(!f.isVisible());
-    QCOMPARE(satz(7), nachher);
+    QCOMPARE(zeile(f.Memo2, 4), QStringLiteral("30)  0"));
+    QString erwartet = nachher;
+    if (!ausgaenge.isEmpty())
+        erwartet[29] = QLatin1Char('4');
+    QCOMPARE(satz(7), erwartet);
     const QString punkte = meldung.section(QLatin1Char(' '), 2, 2);
     QCOMPARE(ergebnis107(), QStringLiteral("07.03.2026   ") + punkte);
     QCOMPARE(highscore::liesBlock(highscore::block(107)).at(0).punkte, punkte);

@@ -310,8 +310,7 @@ void TestLogiktexte::init()
 {
     m_ordner = std::make_unique<Arbeitsordner>();
     uhr::setzeQuelle(&m_uhr);
-    nutzer = 3;
-    nutzername = QStringLiteral("Anna");
+    waehleNutzer(3, QStringLiteral("Anna"));  // as chosen from the register
     meldung.clear();
     Form::setzeModalErsatz([](Form*) { return 0; });
 }

@@ -342,6 +342,7 @@ void TestMerkspanne::ganzerLauf()
     QFETCH(QString, meldung);
     QFETCH(QString, ergebnis);
     m_ordner = std::make_unique<Arbeitsordner>();
+    waehleNutzer(7, QStringLiteral("Eva"));
     dialog::Skript skript;
     Programmtabelle::global().leeren();
     registriereGedaechtnis(Programmtabelle::global());

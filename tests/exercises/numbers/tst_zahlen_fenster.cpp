@@ -265,8 +265,7 @@ void TestZahlenFenster::init()
 {
     m_ordner = std::make_unique<Arbeitsordner>();
     uhr::setzeQuelle(&m_uhr);
-    nutzer = 3;
-    nutzername = QStringLiteral("Anna");
+    waehleNutzer(3, QStringLiteral("Anna"));  // as chosen from the register
     meldung.clear();
     // the message window is confirmed at once
     Form::setzeModalErsatz([](Form*) { return 0; });

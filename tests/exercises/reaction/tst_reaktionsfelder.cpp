@@ -391,6 +391,7 @@ void TestReaktionsfelder::ganzerLauf()
     QFETCH(QString, ergebnis);
     QFETCH(QString, meldung);
     m_ordner = std::make_unique<Arbeitsordner>();
+    waehleNutzer(7, QStringLiteral("Eva"));
     Programmtabelle::global().leeren();
     registriereReaktion(Programmtabelle::global());
     QStringList gezeigt, zaehler;

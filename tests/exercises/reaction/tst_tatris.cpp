@@ -61,8 +61,7 @@ void TestTatris::init()
 {
     m_ordner = std::make_unique<Arbeitsordner>();
     uhr::setzeQuelle(&m_uhr);
-    nutzer = 3;
-    nutzername = QStringLiteral("Jörg");
+    waehleNutzer(3, QStringLiteral("Jörg"));  // as chosen from the register
     meldung.clear();
     Form::setzeModalErsatz([](Form*) { return 0; });  // the message window answers at once
     m_zufall = std::make_unique<Zufallsfolge>();

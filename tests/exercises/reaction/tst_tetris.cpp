@@ -66,8 +66,7 @@ void TestTetris::init()
 {
     m_ordner = std::make_unique<Arbeitsordner>();
     uhr::setzeQuelle(&m_uhr);
-    nutzer = 7;
-    nutzername = QStringLiteral("Eva");
+    waehleNutzer(7, QStringLiteral("Eva"));  // as chosen from the register
     m_skript = std::make_unique<dialog::Skript>();
     m_zufall = std::make_unique<Zufallsfolge>();
     m_fenster = std::make_unique<Trea01>();
