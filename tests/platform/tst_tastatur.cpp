@@ -18,7 +18,6 @@
 #include "common/zustand.h"
 #include "platform/dialoge.h"
 #include "platform/form.h"
-#include "platform/anwendung.h"
 #include "platform/leinwand.h"
 #include "shell/aufruf.h"
 #include "shell/ergebnisse.h"
@@ -43,7 +42,6 @@
 #include <QTimer>
 #include <QWindow>
 
-#include <cstdio>
 #include <xcb/xcb.h>
 
 namespace {
@@ -327,8 +325,6 @@ bool bildLeer(const Malflaeche* pb)
                 return false;
     return true;
 }
-
-QString g_fenstermanager;
 
 }
 
@@ -646,21 +642,10 @@ void TestTastatur::verwaltung()
 
 int main(int argc, char** argv)
 {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: %s openbox|icewm|metacity [test options]\n", argv[0]);
-        return 2;
-    }
-    g_fenstermanager = QString::fromLocal8Bit(argv[1]);
-    Anzeige anzeige(g_fenstermanager, QStringLiteral("1280x1024"));
-    if (!anzeige.starte()) {
-        std::fprintf(stderr, "FAIL: %s\n", qPrintable(anzeige.fehler));
-        return 1;
-    }
-    argv[1] = argv[0];
-    int n = argc - 1;
-    Anwendung app(n, argv + 1);
-    TestTastatur test;
-    return QTest::qExec(&test, n, argv + 1);
+    return laufeAufAnzeige(argc, argv, QStringLiteral("1280x1024"), [](const QString&, int n, char** a) {
+        TestTastatur test;
+        return QTest::qExec(&test, n, a);
+    });
 }
 
 #include "tst_tastatur.moc"
