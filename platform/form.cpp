@@ -130,8 +130,28 @@ void Form::showEvent(QShowEvent* e)
     if (m_sichtbar || e->spontaneous())
         return;
     m_sichtbar = true;
+    // where the focus stood when the window closed counts for nothing
+    if (QWidget* f = focusWidget())
+        f->clearFocus();
     schuetze([this] { FormShow(); });
     schuetze([this] { FormActivate(); });
+    fokusWieBeimOeffnen();
+}
+
+// The control FormShow or FormActivate named; or else the first visible, enabled
+// control in tab order (Start in an idle exercise window). It takes the focus when
+// the window becomes active.
+void Form::fokusWieBeimOeffnen()
+{
+    if (focusWidget())
+        return;
+    for (QWidget* w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain()) {
+        if (w->window() == this && (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && !w->focusProxy()
+            && w->isVisibleTo(this) && w->isEnabled()) {
+            w->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
 }
 
 void Form::hideEvent(QHideEvent* e)
@@ -203,6 +223,18 @@ void Form::lerneRahmen()
     // reaches past the available area is no frame to learn.
     if (frei.contains(g))
         g_rahmen = rand;
+}
+
+QSize Form::aussenmass() const
+{
+    // Maximised by a desktop: the client area with the frame the desktop leaves
+    // around maximised windows (learnt above), the same on every opening. The
+    // window's own frame is no guide there: before the desktop has framed it (its
+    // first showing) it is the bare client area, and on a busy desktop it was seen
+    // a few pixels higher than the available area on a later opening.
+    if (m_maximiert && !g_rahmen.isNull())
+        return geometry().marginsAdded(g_rahmen).size();
+    return frameGeometry().size();
 }
 
 void Form::paintEvent(QPaintEvent* e)

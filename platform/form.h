@@ -6,6 +6,9 @@
 //   close request from the desktop (Alt+F4);
 // - key preview: FormShortCut sees every key before the window's controls;
 // - FormShow and FormActivate once per show, FormClose once per close;
+// - every opening as the first: the focus goes to the control that FormShow or
+//   FormActivate names, or else to the first visible, enabled control in tab
+//   order; where it stood when the window closed counts for nothing;
 // - the window surface: a persistent picture behind the controls to draw on;
 // - a closed window gives back its surface and its native window with the
 //   screen-sized buffer the window system keeps for it.
@@ -45,6 +48,12 @@ public:
     // control that has the focus; true when the window consumed it.
     static bool tastenvorschau(QObject* empfaenger, QKeyEvent* e);
 
+    // The window's outer size, its frame included, as the desktop frames it
+    // maximised: the same on every opening, the first included, whenever the
+    // desktop frames it. Layouts given in parts of the window's outer size are
+    // computed from this.
+    QSize aussenmass() const;
+
     // The window surface. repaintWindow clears it to the window colour.
     Leinwand& canvas();
     void repaintWindow();
@@ -70,6 +79,7 @@ protected:
 private:
     void bereiteZeigenVor();
     void lerneRahmen();
+    void fokusWieBeimOeffnen();
     void passeOberflaecheAn();
     void gibFensterFrei();
 

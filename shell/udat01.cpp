@@ -8,6 +8,7 @@
 #include "platform/dialoge.h"
 #include "platform/farben.h"
 #include "platform/leinwand.h"
+#include "platform/listenfeld.h"
 #include "platform/schriften.h"
 #include "platform/tasten.h"
 #include "shell/ergebnisse.h"
@@ -23,8 +24,6 @@ void fuelleUebungsliste(QListWidget* liste)
     for (int zeile = 2; zeile <= 11; ++zeile)
         for (int spalte = 0; spalte <= 10; ++spalte)
             liste->addItem(kurznamen(zeile, spalte));
-    // No line is chosen yet, and the first arrow key goes to the first line.
-    liste->QAbstractItemView::setCurrentIndex(QModelIndex());
 }
 
 int gewaehlteZeile(const QListWidget* liste)
@@ -93,7 +92,7 @@ Tdat01::Tdat01()
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setAlignment(Qt::AlignCenter);
     Label1->setGeometry(10, 12, 600, 26);
-    lbox = new QListWidget(Panel1);
+    lbox = new Listenfeld(Panel1);
     lbox->setObjectName(QStringLiteral("lbox"));
     lbox->setGeometry(20, 50, 220, 350);
     mem1dat01 = new QPlainTextEdit(Panel1);
@@ -122,6 +121,12 @@ void Tdat01::FormActivate()
     pb->move((width() - pb->width()) / 2, Panel1->y() + Panel1->height() + 10);
     ansicht::fuelleUebungsliste(lbox);
     lbox->setFocus();
+    // the lines and the chart of another user go; this user's stay
+    if (m_gezeigtFuer != nutzer) {
+        mem1dat01->clear();
+        pb->freigeben();
+        m_gezeigtFuer = 0;
+    }
 }
 
 bool Tdat01::FormShortCut(int t, QKeyEvent*)
@@ -174,6 +179,7 @@ void Tdat01::wahl()
         mem1dat01->appendPlainText(e.zeile);
     }
     datei.schliesse();
+    m_gezeigtFuer = nutzer;
     if (m < 1)
         return;
 

@@ -61,4 +61,6 @@ protected:
 private:
     Tdat01();
     void pbLeeren();
+
+    int m_gezeigtFuer = 0;  // the user whose results the lines and the chart show, 0 for none
 };

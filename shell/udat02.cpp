@@ -4,6 +4,7 @@
 #include "common/uhr.h"
 #include "platform/anwendung.h"
 #include "platform/dialoge.h"
+#include "platform/listenfeld.h"
 #include "platform/schriften.h"
 #include "platform/tasten.h"
 #include "shell/ergebnisse.h"
@@ -49,10 +50,10 @@ Tdat02::Tdat02()
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setAlignment(Qt::AlignCenter);
     Label1->setGeometry(10, 12, 840, 28);
-    lbox = new QListWidget(Panel1);
+    lbox = new Listenfeld(Panel1);
     lbox->setObjectName(QStringLiteral("lbox"));
     lbox->setGeometry(20, 50, 220, 350);
-    lbox1 = new QListWidget(Panel1);
+    lbox1 = new Listenfeld(Panel1);
     lbox1->setObjectName(QStringLiteral("lbox1"));
     lbox1->setFont(schrift::font(QStringLiteral("Courier New"), 16));
     lbox1->setGeometry(255, 50, 430, 350);

@@ -2,6 +2,7 @@
 
 #include "platform/anwendung.h"
 #include "platform/dialoge.h"
+#include "platform/listenfeld.h"
 #include "platform/schriften.h"
 #include "shell/nutzerregister.h"
 
@@ -20,7 +21,7 @@ Tnut01::Tnut01()
     setWindowTitle(QStringLiteral("Nutzer anzeigen"));
     setzeOhneRahmenknoepfe();
     setzeMaximiert(true);
-    lst1nut01 = new QListWidget(this);
+    lst1nut01 = new Listenfeld(this);
     lst1nut01->setObjectName(QStringLiteral("lst1nut01"));
     lst1nut01->setFont(schrift::font(QStringLiteral("Courier New"), 19));
     Button1 = new QPushButton(QStringLiteral("sortieren"), this);

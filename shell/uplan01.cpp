@@ -2,6 +2,7 @@
 
 #include "platform/anwendung.h"
 #include "platform/dialoge.h"
+#include "platform/listenfeld.h"
 #include "platform/schriften.h"
 #include "shell/planlauf.h"
 
@@ -27,7 +28,7 @@ Tplan01::Tplan01()
     panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("panel"));
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    ListBox1 = new QListWidget(panel);
+    ListBox1 = new Listenfeld(panel);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
     ListBox1->setFont(schrift::font(QStringLiteral("Courier New"), 19));
     Button1 = new QPushButton(QStringLiteral("aufrufen"), panel);

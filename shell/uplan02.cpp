@@ -4,6 +4,7 @@
 #include "common/programme.h"
 #include "platform/anwendung.h"
 #include "platform/dialoge.h"
+#include "platform/listenfeld.h"
 #include "platform/schriften.h"
 #include "shell/planlauf.h"
 
@@ -48,7 +49,7 @@ QPushButton* knopf(const QString& text, const QString& name, QWidget* eltern)
 
 QListWidget* liste(const QString& name, QWidget* eltern, const QFont& font)
 {
-    auto* l = new QListWidget(eltern);
+    auto* l = new Listenfeld(eltern);
     l->setObjectName(name);
     l->setFont(font);
     return l;

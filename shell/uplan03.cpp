@@ -4,6 +4,7 @@
 #include "common/namen.h"
 #include "platform/anwendung.h"
 #include "platform/dialoge.h"
+#include "platform/listenfeld.h"
 #include "platform/schriften.h"
 #include "shell/planlauf.h"
 
@@ -34,7 +35,7 @@ Tplan03::Tplan03()
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setFont(schrift::font(QStringLiteral("Arial"), 21));
     Label1->setAlignment(Qt::AlignCenter);
-    ListBox1 = new QListWidget(Panel1);
+    ListBox1 = new Listenfeld(Panel1);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
     ListBox1->setFont(schrift::font(QStringLiteral("Arial"), 21));
     Button1 = new QPushButton(QStringLiteral("weiter"), Panel1);

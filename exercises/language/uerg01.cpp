@@ -150,7 +150,7 @@ void Terga01::rahmenstrich(const QRect& r, const QColor& farbe, int breite)
 
 void Terga01::aufbau()
 {
-    const QSize aussen = frameGeometry().size();
+    const QSize aussen = aussenmass();
     const int W = aussen.width();
     const int H = aussen.height();
     const int breite = W * 18 / 20;

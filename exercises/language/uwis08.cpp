@@ -86,7 +86,7 @@ bool Twis08::ordnePbAn()
 
 void Twis08::ordneWahlAn()
 {
-    const QSize aussen = frameGeometry().size();
+    const QSize aussen = aussenmass();
     const int w = aussen.width(), h = aussen.height();
     label1->adjustSize();
     label1->move((w - label1->width()) / 2, h * 3 / 5);

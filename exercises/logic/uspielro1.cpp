@@ -140,8 +140,8 @@ Tspielro1::Tspielro1(const Levelspiel& art, Brettzeigen brett) : m_art(art), m_b
 
 void Tspielro1::anordnen()
 {
-    const int w = frameGeometry().width();
-    const int h = frameGeometry().height();
+    const int w = aussenmass().width();
+    const int h = aussenmass().height();
     Memo1->setGeometry(w / 20, h / 20, 4 * w / 20, 17 * h / 20);
     Memo2->setGeometry(15 * w / 20, h / 20, 4 * w / 20, 17 * h / 20);
     teile::mittig(Panel1, (m_art.regeln ? 15 : 10) * h / 20);

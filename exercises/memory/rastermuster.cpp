@@ -57,10 +57,10 @@ Rasterfenster::Rasterfenster(const QString& klasse, const QString& titel, int pr
     setzeMaximiert(true);
 }
 
-// From the outer size, which is only right once the window is maximised.
+// From the outer size the window has maximised (on the first showing too).
 void Rasterfenster::anordnen()
 {
-    const QSize aussen = frameGeometry().size();
+    const QSize aussen = aussenmass();
     m_hoehe = aussen.height() * 2 / 3;
     m_breite = m_hoehe * 5 / 4;
     pb->resize(m_breite, m_hoehe);

@@ -43,10 +43,10 @@ Tged11::Tged11(const Paarart& art) : m_art(art), m_spiel(art.spalten, art.zeilen
     anordnen();
 }
 
-// From the outer size, which is only right once the window is maximised.
+// From the outer size the window has maximised (on the first showing too).
 void Tged11::anordnen()
 {
-    const QSize aussen = frameGeometry().size();
+    const QSize aussen = aussenmass();
     const int hoehe = aussen.height() * m_art.hoeheZ / m_art.hoeheN;
     const int breite = (m_art.vonBreite ? aussen.width() : hoehe) * m_art.breiteZ / m_art.breiteN;
     pb->resize(breite, hoehe);

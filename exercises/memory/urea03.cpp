@@ -102,10 +102,10 @@ Trea03::Trea03()
     anordnen();
 }
 
-// From the outer size, which is only right once the window is maximised.
+// From the outer size the window has maximised (on the first showing too).
 void Trea03::anordnen()
 {
-    const QSize aussen = frameGeometry().size();
+    const QSize aussen = aussenmass();
     const int w = aussen.width(), h = aussen.height();
     start->move((width() - start->width()) / 2, 16);
     const int seite = h * 2 / 3;

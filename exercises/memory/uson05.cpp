@@ -33,7 +33,7 @@ void Tson05::anordnen()
     const int cw = width();
     memo1->resize(cw * 4 / 5, memo1->height());
     teile::mittig(memo1, memo1->y());
-    const QSize fenster = frameGeometry().size();
+    const QSize fenster = aussenmass();
     ausgabe->resize(fenster.width() * 7 / 8, ausgabe->height());
     teile::mittig(ausgabe, ausgabe->y());
     aufzahl->move(aufzahl->x(), fenster.height() / 30);

@@ -61,8 +61,8 @@ void Twahr01::FormClose()
 void Twahr01::neuspiel()
 {
     zufall::randomize();
-    // from the outer size, which is only right once the window is maximised
-    const QSize aussen = frameGeometry().size();
+    // from the outer size the window has maximised (on the first showing too)
+    const QSize aussen = aussenmass();
     m_s = std::max(1, aussen.height() * 42 / 40 / 140);
     Panel1->move((aussen.width() - Panel1->width()) / 2, 10);
     Label1->setText(QString::number(m_aufgabe) + QStringLiteral(" / 20"));

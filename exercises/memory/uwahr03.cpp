@@ -35,8 +35,8 @@ Twahr03::Twahr03() : m_gitter(nullptr)
     FormShow();
 }
 
-// From the outer size, which is only right once the window is maximised.
-void Twahr03::FormShow() { m_gitter.anordnen(frameGeometry().size(), width(), start, folge); }
+// From the outer size the window has maximised (on the first showing too).
+void Twahr03::FormShow() { m_gitter.anordnen(aussenmass(), width(), start, folge); }
 
 // Once per show: the message window at the end does not set the run back.
 void Twahr03::FormActivate()

@@ -56,10 +56,10 @@ Twahr04::Twahr04(const Sammelart& art) : m_art(art), m_gitter(nullptr)
     FormShow();
 }
 
-// From the outer size, which is only right once the window is maximised.
+// From the outer size the window has maximised (on the first showing too).
 void Twahr04::FormShow()
 {
-    const QSize aussen = frameGeometry().size();
+    const QSize aussen = aussenmass();
     m_gitter.anordnen(aussen, width(), start, folge);
     weiter->move(aussen.width() * 8 / 10, aussen.height() * 7 / 8);
 }

@@ -38,10 +38,10 @@ Twahr07::Twahr07() : m_gitter(nullptr)
     FormShow();
 }
 
-// From the outer size, which is only right once the window is maximised.
+// From the outer size the window has maximised (on the first showing too).
 void Twahr07::FormShow()
 {
-    const QSize aussen = frameGeometry().size();
+    const QSize aussen = aussenmass();
     m_gitter.anordnen(aussen, width(), start, folge);
     weiter->move(aussen.width() * 8 / 10, aussen.height() * 7 / 8);
     aufzahl->move((width() - aufzahl->width()) * 11 / 12, aussen.height() / 20);

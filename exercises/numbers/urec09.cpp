@@ -30,7 +30,7 @@ Trec09::Trec09()
     setzeMaximiert(true);
 }
 
-int Trec09::einheit() const { return std::max(1, ((frameGeometry().height() * 42) / 40) / 140); }
+int Trec09::einheit() const { return std::max(1, ((aussenmass().height() * 42) / 40) / 140); }
 
 // Once per show: the boxes of a run activate the window again without starting anew.
 void Trec09::FormActivate()

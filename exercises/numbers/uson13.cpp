@@ -68,7 +68,7 @@ void Tson13::anordnen()
     const int h = height();
     // the legend is centred in the outer width; the verdict and "weiter" stand
     // at parts of the outer height
-    const QSize aussen = frameGeometry().size();
+    const QSize aussen = aussenmass();
     const int links = (aussen.width() - panel1->width()) / 2;
     panel1->move(links, h / 10);
     panel2->move(links, h / 2);

@@ -36,10 +36,10 @@ Zahlbrett::Zahlbrett(const QString& klasse, const QString& titel, int programm, 
     setzeMaximiert(true);
 }
 
-// From the outer size, which is only right once the window is maximised.
+// From the outer size the window has maximised (on the first showing too).
 void Zahlbrett::anordnen()
 {
-    const QSize aussen = frameGeometry().size();
+    const QSize aussen = aussenmass();
     const int wf = aussen.width();
     const int hf = aussen.height();
     teile::mittig(start, 10);

@@ -43,7 +43,7 @@ Trea04::Trea04(const Feldart& art) : m_art(art)
 
 void Trea04::anordnen()
 {
-    const QSize aussen = frameGeometry().size();
+    const QSize aussen = aussenmass();
     const int hoehe = aussen.height() * m_art.hoeheZ / m_art.hoeheN;
     const int breite = m_art.breiteZ ? aussen.width() * m_art.breiteZ / m_art.breiteN : hoehe;
     pb->resize(breite, hoehe);

@@ -58,7 +58,7 @@ Trea09::Trea09(const Kreuzart& art) : m_art(art)
 
 void Trea09::anordnen()
 {
-    const QSize aussen = frameGeometry().size();
+    const QSize aussen = aussenmass();
     const int wf = aussen.width();
     const int hf = aussen.height();
     const int seite = hf * 13 / 20;

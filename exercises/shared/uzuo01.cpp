@@ -160,7 +160,7 @@ void Tzuo01::aufbau()
     } else {
         repaintWindow();
     }
-    const QSize mass = m_art.aussenmass ? frameGeometry().size() : size();
+    const QSize mass = m_art.aussenmass ? aussenmass() : size();
     m_gitter.ex = einheitx = mass.width() / 100;
     m_gitter.ey = einheity = mass.height() / 100;
     m_cx = cursorx = 0;

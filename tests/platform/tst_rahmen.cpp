@@ -8,7 +8,6 @@
 #include "app/programme.h"
 #include "common/zustand.h"
 #include "platform/form.h"
-#include "platform/anwendung.h"
 #include "shell/aufruf.h"
 #include "shell/uform1.h"
 #include "shell/unitm.h"
@@ -307,22 +306,11 @@ void TestRahmen::jedesOeffnenImArbeitsbereich()
 
 int main(int argc, char** argv)
 {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: %s openbox|icewm|metacity [test options]\n", argv[0]);
-        return 2;
-    }
-    g_fenstermanager = QString::fromLocal8Bit(argv[1]);
-    Anzeige anzeige(g_fenstermanager, QStringLiteral("1280x1024"));
-    if (!anzeige.starte()) {
-        std::fprintf(stderr, "FAIL: %s\n", qPrintable(anzeige.fehler));
-        return 1;
-    }
-    // the window manager's name is no option of the test
-    argv[1] = argv[0];
-    int n = argc - 1;
-    Anwendung app(n, argv + 1);
-    TestRahmen test;
-    return QTest::qExec(&test, n, argv + 1);
+    return laufeAufAnzeige(argc, argv, QStringLiteral("1280x1024"), [](const QString& wm, int n, char** a) {
+        g_fenstermanager = wm;
+        TestRahmen test;
+        return QTest::qExec(&test, n, a);
+    });
 }
 
 #include "tst_rahmen.moc"

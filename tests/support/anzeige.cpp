@@ -1,9 +1,12 @@
 #include "tests/support/anzeige.h"
 
+#include "platform/anwendung.h"
+
 #include <QElapsedTimer>
 #include <QStandardPaths>
 
 #include <csignal>
+#include <cstdio>
 #include <fcntl.h>
 #include <cstring>
 #include <poll.h>
@@ -149,4 +152,24 @@ Anzeige::~Anzeige()
             waitpid(pid, nullptr, 0);
         }
     }
+}
+
+int laufeAufAnzeige(int argc, char** argv, const QString& groesse,
+                    const std::function<int(const QString&, int, char**)>& lauf)
+{
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s openbox|icewm|metacity [test options]\n", argv[0]);
+        return 2;
+    }
+    const QString fenstermanager = QString::fromLocal8Bit(argv[1]);
+    Anzeige anzeige(fenstermanager, groesse);
+    if (!anzeige.starte()) {
+        std::fprintf(stderr, "FAIL: %s\n", qPrintable(anzeige.fehler));
+        return 1;
+    }
+    // the window manager's name is no option of the test
+    argv[1] = argv[0];
+    int n = argc - 1;
+    Anwendung app(n, argv + 1);
+    return lauf(fenstermanager, n, argv + 1);
 }

@@ -4,6 +4,7 @@
 // (DISPLAY and QT_QPA_PLATFORM are set for it) and ended with this object.
 #include <QList>
 #include <QString>
+#include <functional>
 #include <sys/types.h>
 #include <xcb/xcb.h>
 
@@ -29,3 +30,10 @@ private:
 // window's property (empty when it has none).
 xcb_atom_t xAtom(xcb_connection_t* c, const char* name);
 QList<quint32> xWerte(xcb_connection_t* c, xcb_window_t fenster, const char* name);
+
+// The main of a test in an X display of its own: the first argument names the
+// window manager (openbox, icewm or metacity), the others are the test's options.
+// Starts the display of the given size ("1280x1024") and the application, then
+// runs lauf with the window manager's name and the test's arguments.
+int laufeAufAnzeige(int argc, char** argv, const QString& groesse,
+                    const std::function<int(const QString& fenstermanager, int argc, char** argv)>& lauf);
