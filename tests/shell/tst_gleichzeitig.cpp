@@ -354,30 +354,13 @@ void TestGleichzeitig::halterStirbt()
     QFETCH(QStringList, meldungen);
     setzeRegisterMitAnna({QStringLiteral("Bert")});
     ergein(2, 13, 100.0f);
-    int rohr[2];
-    QCOMPARE(::pipe(rohr), 0);
     // the other program, killed however this test ends
-    struct Halter {
-        pid_t pid;
-        ~Halter()
-        {
-            ::kill(pid, SIGKILL);
-            ::waitpid(pid, nullptr, 0);
-        }
-    } halter{::fork()};
-    if (halter.pid == 0) {
-        Satzdatei d(datei, 21);
-        (void)!::write(rohr[1], "k", 1);
-        for (;;)
-            ::pause();
-    }
-    ::close(rohr[1]);
-    char c = 0;
-    QCOMPARE(::read(rohr[0], &c, 1), ssize_t(1));
-    ::close(rohr[0]);
-    ::kill(halter.pid, signal);
+    Sperrhalter halter(datei);
+    QVERIFY(halter.pid() > 0);
     if (signal == SIGKILL)
-        ::waitpid(halter.pid, nullptr, 0);
+        halter.gibFrei();  // killed and reaped: its pid is not signalled again
+    else
+        ::kill(halter.pid(), signal);
     QMap<QString, QByteArray> vorher;
     for (const QString& name : m_ordner->dateien())
         vorher[name] = m_ordner->lies(name);

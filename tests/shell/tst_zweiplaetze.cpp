@@ -97,38 +97,6 @@ struct Levelwahl {
     }
 };
 
-// Another program that holds a file locked until it is killed, and stops.
-struct Halter {
-    pid_t pid = -1;
-    explicit Halter(const QString& datei)
-    {
-        int rohr[2];
-        if (::pipe(rohr) != 0)
-            return;
-        pid = ::fork();
-        if (pid == 0) {
-            Satzdatei d(datei, 21);
-            (void)!::write(rohr[1], "k", 1);
-            for (;;)
-                ::pause();
-        }
-        ::close(rohr[1]);
-        char c = 0;
-        (void)!::read(rohr[0], &c, 1);
-        ::close(rohr[0]);
-        ::kill(pid, SIGSTOP);
-    }
-    void gibFrei()
-    {
-        if (pid <= 0)
-            return;
-        ::kill(pid, SIGKILL);
-        ::waitpid(pid, nullptr, 0);
-        pid = -1;
-    }
-    ~Halter() { gibFrei(); }
-};
-
 // The red frame of the deletion window on slot (from 1): its left edge.
 bool rahmenAuf(TForm5& f, int slot)
 {
@@ -454,9 +422,12 @@ void TestZweiPlaetze::rahmenNachFehlermeldung()
     QFETCH(QString, geloescht);
     setzeRegister({QStringLiteral("Anna"), QStringLiteral("Bert"), QStringLiteral("Carla")});
     nutzer = fall == QLatin1String("aktuell") ? 2 : 1;
-    std::unique_ptr<Halter> halter;
+    std::unique_ptr<Sperrhalter> halter;
     if (fall == QLatin1String("Sperre")) {
-        halter = std::make_unique<Halter>(ergebnis::dateiname(5));
+        // another program that holds the file and hangs
+        halter = std::make_unique<Sperrhalter>(ergebnis::dateiname(5));
+        QVERIFY(halter->pid() > 0);
+        ::kill(halter->pid(), SIGSTOP);
         Dateisperre::setzeWartezeit(300);
     }
     dialog::Skript skript;

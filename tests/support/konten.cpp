@@ -1,5 +1,7 @@
 #include "tests/support/konten.h"
 
+#include "common/satzdatei.h"
+
 #include <QFile>
 #include <QTest>
 
@@ -111,4 +113,37 @@ QStringList zugleich(const Konto& k, const std::function<QStringList(int)>& akti
     ::close(start[1]);
     const time_t bis = std::time(nullptr) + sekunden;
     return {ernte(a, bis), ernte(b, bis)};
+}
+
+Sperrhalter::Sperrhalter(const QString& datei)
+{
+    int rohr[2];
+    if (::pipe(rohr) != 0)
+        return;
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::close(rohr[0]);
+        Satzdatei d(datei, 21);
+        (void)!::write(rohr[1], "k", 1);
+        for (;;)
+            ::pause();
+    }
+    ::close(rohr[1]);
+    // the child holds the lock once it has said so (or is gone)
+    char c = 0;
+    const bool bereit = pid > 0 && ::read(rohr[0], &c, 1) == 1;
+    ::close(rohr[0]);
+    if (pid > 0)
+        m_pid = pid;
+    if (!bereit)
+        gibFrei();
+}
+
+void Sperrhalter::gibFrei()
+{
+    if (m_pid <= 0)
+        return;
+    ::kill(m_pid, SIGKILL);
+    ::waitpid(m_pid, nullptr, 0);
+    m_pid = 0;
 }

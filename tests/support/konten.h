@@ -26,3 +26,18 @@ QString alsKonto(const Konto& k, const std::function<QStringList()>& aktion, int
 // Runs aktion(0) and aktion(1) in two child processes under konto, released at
 // the same moment, and returns both reports.
 QStringList zugleich(const Konto& k, const std::function<QStringList(int)>& aktion, int sekunden = 240);
+
+// Another program that holds datei locked, from its construction until it is
+// killed (gibFrei, or the destructor). pid() is 0 when no child could be made.
+class Sperrhalter {
+public:
+    explicit Sperrhalter(const QString& datei);
+    ~Sperrhalter() { gibFrei(); }
+    Sperrhalter(const Sperrhalter&) = delete;
+    Sperrhalter& operator=(const Sperrhalter&) = delete;
+    pid_t pid() const { return m_pid; }
+    void gibFrei();
+
+private:
+    pid_t m_pid = 0;
+};
