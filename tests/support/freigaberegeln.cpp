@@ -199,6 +199,18 @@ void pruefeReihenfolge(int fd)
     }
 }
 
+// A read or write of fd by the C library's own function, unless SMB's rule
+// refuses it.
+template <typename Echt, typename... Rest>
+ssize_t ueberSmb(int fd, bool schreiben, Echt echt, Rest... rest)
+{
+    if (const int e = smbVerweigert(fd, schreiben)) {
+        errno = e;
+        return -1;
+    }
+    return echt(fd, rest...);
+}
+
 }
 
 namespace freigabe {
@@ -253,58 +265,14 @@ int flock(int fd, int op) noexcept
     return libc().flock(fd, op);
 }
 
-ssize_t read(int fd, void* p, size_t n)
-{
-    if (const int e = smbVerweigert(fd, false)) {
-        errno = e;
-        return -1;
-    }
-    return libc().read(fd, p, n);
-}
-
-ssize_t write(int fd, const void* p, size_t n)
-{
-    if (const int e = smbVerweigert(fd, true)) {
-        errno = e;
-        return -1;
-    }
-    return libc().write(fd, p, n);
-}
-
-ssize_t pread(int fd, void* p, size_t n, off_t pos)
-{
-    if (const int e = smbVerweigert(fd, false)) {
-        errno = e;
-        return -1;
-    }
-    return libc().pread(fd, p, n, pos);
-}
-
-ssize_t pwrite(int fd, const void* p, size_t n, off_t pos)
-{
-    if (const int e = smbVerweigert(fd, true)) {
-        errno = e;
-        return -1;
-    }
-    return libc().pwrite(fd, p, n, pos);
-}
-
-ssize_t pread64(int fd, void* p, size_t n, off64_t pos)
-{
-    if (const int e = smbVerweigert(fd, false)) {
-        errno = e;
-        return -1;
-    }
-    return libc().pread64(fd, p, n, pos);
-}
-
+ssize_t read(int fd, void* p, size_t n) { return ueberSmb(fd, false, libc().read, p, n); }
+ssize_t write(int fd, const void* p, size_t n) { return ueberSmb(fd, true, libc().write, p, n); }
+ssize_t pread(int fd, void* p, size_t n, off_t pos) { return ueberSmb(fd, false, libc().pread, p, n, pos); }
+ssize_t pwrite(int fd, const void* p, size_t n, off_t pos) { return ueberSmb(fd, true, libc().pwrite, p, n, pos); }
+ssize_t pread64(int fd, void* p, size_t n, off64_t pos) { return ueberSmb(fd, false, libc().pread64, p, n, pos); }
 ssize_t pwrite64(int fd, const void* p, size_t n, off64_t pos)
 {
-    if (const int e = smbVerweigert(fd, true)) {
-        errno = e;
-        return -1;
-    }
-    return libc().pwrite64(fd, p, n, pos);
+    return ueberSmb(fd, true, libc().pwrite64, p, n, pos);
 }
 
 int fstatfs(int fd, struct statfs* fs) noexcept
