@@ -1,6 +1,7 @@
 // VELMORA: brain-performance training. Starts in the working folder, where every
 // data file lies, and shows the start screen until it is closed.
 #include "app/programme.h"
+#include "common/dateischreiben.h"
 #include "common/satzdatei.h"
 #include "common/zufall.h"
 #include "platform/anwendung.h"

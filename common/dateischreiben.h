@@ -1,17 +1,51 @@
 #pragma once
 // The writing of a data file, shared by Satzdatei, Dateigruppe and
-// satzdatei::schreibeDatei (whose comment in satzdatei.h gives the rule): a
-// hidden copy beside the file that replaces it, or the records written into
-// the file itself through its locked descriptor; and the clean-up of the
-// copies a killed write left behind. Used inside common/ only.
+// satzdatei::schreibeDatei (whose comment below gives the rule): a hidden copy
+// beside the file that replaces it, or the records written into the file
+// itself through its locked descriptor; and the clean-up of the copies a
+// killed write left behind.
 #include "common/deskriptor.h"
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
 
 class Dateisperre;
 
 namespace satzdatei {
+
+// Writes daten to pfad through a temporary copy beside it (beside a link's
+// target) that gets the file's owner, group and mode, is synced and renamed over
+// it: pfad then holds either its old bytes or all of daten. Where the copy
+// cannot get that owner and group (another account's file), the folder takes
+// no new file, or the file lies on an NFS or SMB share and keeps its size, the
+// bytes go into the file itself, one differing record at a time (the whole
+// file is one record here), through the descriptor its lock holds, and are
+// synced; a failure gives the records written so far their old bytes back. A
+// kill in the middle of such a write leaves the file at its size with the
+// records before it new and the rest old. A file that is there is written
+// under its lock (see Dateisperre); a new file gets the permissions of the
+// umask. Throws EAFehler (5 access refused, 100 a file written in place is no
+// longer its size, 101 disk full, 33 held by another program, any other
+// failure by EAFehler::ausErrno).
+void schreibeDatei(const QString& pfad, const QByteArray& daten);
+
+// Removes the temporary copies (".name.velmora-" and six characters) that a
+// killed write left in ordner and beside the targets of its links: only those
+// that no writer holds locked and that nobody touched for a minute.
+void raeumeAuf(const QString& ordner = QStringLiteral("."));
+
+// Test seam: the n-th following step of that kind fails as on a full disk
+// (once; n <= 0 switches it off). Writing is one step per file, syncing its
+// contents to the disk another, renaming it over the original the last. A file
+// written in place fails its writing step after its first record.
+enum class Schritt { Schreiben, Leeren, Abschliessen };
+void setzeFehlerNach(Schritt art, int n);
+// Test seam: runs once each copy is written and synced, before it replaces its
+// file; an empty function switches it off.
+void setzeVorDemErsetzen(std::function<void()> f);
+
+// Used inside common/ only, from here on.
 
 // The file a path names, as an absolute path; a symbolic link is written
 // through, not replaced.

@@ -2,6 +2,7 @@
 
 #include "common/cp1252.h"
 #include "common/fehler.h"
+#include "common/dateischreiben.h"
 #include "common/satzdatei.h"
 
 #include <QDir>

@@ -6,7 +6,7 @@ enum class Menueart { Knopfmenue, Windowsmenue };
 // Dispatches n. False when it was refused because no user is chosen.
 bool aufruf(int n, Menueart art);
 
-// Program 8 runs a plan through the dispatcher that was used; the plan issue
-// puts its runner here.
+// Program 8 runs a plan through the dispatcher that was used; the plan runner
+// (shell/verwaltung.cpp) is registered here.
 using Planlaeufer = void (*)(Menueart art);
 void setzePlanlaeufer(Planlaeufer laeufer);

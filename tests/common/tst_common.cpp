@@ -5,6 +5,7 @@
 #include "common/namen.h"
 #include "common/programme.h"
 #include "common/punkte.h"
+#include "common/dateischreiben.h"
 #include "common/satzdatei.h"
 #include "common/textformat.h"
 #include "common/zufall.h"

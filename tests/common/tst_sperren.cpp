@@ -236,7 +236,7 @@ void TestSperren::sperrfehler_data()
     QTest::newRow("ENOLCK") << int(freigabe::Regeln::Lokal) << ENOLCK << eingetragen;
     QTest::newRow("EOPNOTSUPP") << int(freigabe::Regeln::NFS) << EOPNOTSUPP << eingetragen;
     QTest::newRow("ENOSYS") << int(freigabe::Regeln::SMB) << ENOSYS << eingetragen;
-    // anything else: the Parts' message, and nothing saved
+    // anything else: the error's message, and nothing saved
     QTest::newRow("EBADF") << int(freigabe::Regeln::NFS) << EBADF << QStringList{QStringLiteral("E/A-Fehler 9")};
     QTest::newRow("EIO") << int(freigabe::Regeln::SMB) << EIO << QStringList{QStringLiteral("E/A-Fehler 5")};
     QTest::newRow("EINTR") << int(freigabe::Regeln::Lokal) << EINTR << eingetragen;  // tried again
@@ -357,7 +357,7 @@ void TestSperren::gesperrtLesenUndSpeichern()
     QCOMPARE(m_ordner->lies(datei), vorher);
 }
 
-// The one table from errno to the Parts' codes and texts.
+// The one table from errno to the program's codes and texts.
 void TestSperren::errnoTabelle()
 {
     const QString andere = QStringLiteral("E/A-Fehler %1");
@@ -391,7 +391,7 @@ void TestSperren::errnoTabelle()
     }
 }
 
-// A process out of descriptors gets the Parts' code 4, not "Zu wenig Speicherplatz".
+// A process out of descriptors gets code 4, not "Zu wenig Speicherplatz".
 void TestSperren::zuVieleDateien()
 {
     const QString bericht = alsKonto(diesesKonto(), [] {

@@ -1,6 +1,7 @@
 // The working-folder builder: the program's own files at full size, the picture,
 // content files from their sources with validation, and updates that keep a
 // user's data.
+#include "common/dateischreiben.h"
 #include "common/satzdatei.h"
 #include "content/arbeitsordner.h"
 #include "content/fragedateien.h"

@@ -2,6 +2,7 @@
 // owner, group, mode and size, works where only the files are writable, and
 // leaves no temporary copy. The writing is done by a child process that has
 // switched to another account, so the test needs root.
+#include "common/dateischreiben.h"
 #include "common/satzdatei.h"
 #include "common/zustand.h"
 #include "content/arbeitsordner.h"

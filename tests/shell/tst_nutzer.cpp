@@ -1,4 +1,5 @@
 // The user register: entering, listing, choosing and deleting users.
+#include "common/dateischreiben.h"
 #include "common/satzdatei.h"
 #include "common/zustand.h"
 #include "platform/anwendung.h"
