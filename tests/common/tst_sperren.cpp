@@ -4,6 +4,7 @@
 // and the one order in which every path takes its locks.
 #include "common/dateisperre.h"
 #include "common/fehler.h"
+#include "common/dateischreiben.h"
 #include "common/satzdatei.h"
 #include "common/zustand.h"
 #include "platform/anwendung.h"
