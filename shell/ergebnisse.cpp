@@ -6,7 +6,6 @@
 #include "common/textformat.h"
 #include "common/uhr.h"
 #include "common/zustand.h"
-#include "platform/anwendung.h"
 
 #include <cmath>
 
@@ -84,16 +83,4 @@ void setzeZeile(int n, const QString& neuText, const QString& vorherText)
     ungedruckt = 1;
 }
 
-}
-
-void ergein(int u, int n, float punkte)
-{
-    const QString neu = ergebnis::neuerSatz(punkte);
-    QString vorher;
-    try {
-        ergebnis::trageEin(u, n, neu, vorher);
-    } catch (const std::exception& fehler) {
-        zeigeFehler(fehler);
-    }
-    ergebnis::setzeZeile(n, neu, vorher);
 }

@@ -29,9 +29,3 @@ void trageEin(int u, int n, const QString& neu, QString& vorher);
 // unprinted.
 void setzeZeile(int n, const QString& neu, const QString& vorher);
 }
-
-// A file error is shown and the result line is still built (as if the user had
-// no earlier result), so that the end of the run goes on. Saves for slot
-// nutzer whoever holds it: the end of a run saves through laufEintragen
-// (shell/uebungsrahmen.h), which checks the register first.
-void ergein(int nutzer, int programmnummer, float punkte);

@@ -4,7 +4,6 @@
 #include "common/textformat.h"
 #include "common/uhr.h"
 #include "common/zustand.h"
-#include "platform/anwendung.h"
 #include "shell/ergebnisse.h"
 #include "shell/uform4.h"
 
@@ -95,15 +94,4 @@ void schliesseZeileAb(double top, float s)
     TForm4::instanz().zeileHinzufuegen(ergebniszeile);
 }
 
-}
-
-void highein(int n, float s)
-{
-    double bester = 0.0;  // a list that cannot be read counts as empty
-    try {
-        highscore::trageEin(n, s, nutzername, bester);
-    } catch (const std::exception& fehler) {
-        zeigeFehler(fehler);
-    }
-    highscore::schliesseZeileAb(bester, s);
 }

@@ -37,8 +37,3 @@ void trageEin(int n, float punkte, const QString& name, double& bester);
 // it, and puts it onto the results sheet.
 void schliesseZeileAb(double bester, float punkte);
 }
-
-// A file error is shown and the line still goes onto the sheet. Enters
-// nutzername whoever holds his slot: the end of a run saves through
-// laufEintragen (shell/uebungsrahmen.h), which checks the register first.
-void highein(int programmnummer, float punkte);

@@ -5,6 +5,8 @@
 #include "content/arbeitsordner.h"
 #include "platform/dialoge.h"
 #include "platform/form.h"
+#include "shell/ergebnisse.h"
+#include "shell/highscore.h"
 #include "shell/nutzerregister.h"
 #include "shell/programmtabelle.h"
 #include "shell/uform5.h"
@@ -154,4 +156,19 @@ void loescheZweiten(dialog::Skript& skript, const std::function<void()>& vorDerW
     QTest::keyClick(&f, Qt::Key_Down);
     QTest::keyClick(&f, Qt::Key_Return);
     f.hide();
+}
+
+void ergein(int u, int n, float punkte)
+{
+    const QString neu = ergebnis::neuerSatz(punkte);
+    QString vorher;
+    ergebnis::trageEin(u, n, neu, vorher);
+    ergebnis::setzeZeile(n, neu, vorher);
+}
+
+void highein(int n, float punkte)
+{
+    double bester = 0.0;
+    highscore::trageEin(n, punkte, nutzername, bester);
+    highscore::schliesseZeileAb(bester, punkte);
 }

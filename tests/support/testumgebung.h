@@ -59,6 +59,11 @@ void setzeRegister(const QStringList& namen);
 // nutzername set, and name in that slot of the working folder's register, so
 // that the end of a run saves for him.
 void waehleNutzer(int slot, const QString& name);
+// A stored result of user u in program n, and its line on the results sheet,
+// as a finished run leaves them, without the check of the register.
+void ergein(int u, int programmnummer, float punkte);
+// A highscore of nutzername in program n, and the rest of the sheet's line.
+void highein(int programmnummer, float punkte);
 // Enters a user through "N. eintragen" as a person does: the name, then Enter.
 void trageEinImFenster(const QString& name);
 // Deletes the user of slot 2 through "Nutzer löschen" as a person does: the
