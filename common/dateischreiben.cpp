@@ -18,7 +18,6 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
-#include <sys/vfs.h>
 #include <unistd.h>
 
 namespace satzdatei {
@@ -51,33 +50,6 @@ mode_t neuerModus()
     const mode_t maske = ::umask(0);
     ::umask(maske);
     return 0666 & ~maske;
-}
-
-// True when the file open as fd lies on an NFS or SMB share. There a file that
-// keeps its size is written in place, never replaced by a copy:
-// - SMB refuses to rename over a file that is open, and the writer's own lock
-//   holds the file open (as does every program waiting for it);
-// - an NFS client may go on finding the old file under the name for as long
-//   as it caches the folder (30 to 60 seconds by default), so another desk
-//   would lock and read the replaced file and save onto its old contents;
-//   an NFSv3 server drops the old file at once, so the descriptors waiting
-//   for it fail with ESTALE.
-// In place the file and its lock stay one object: taking the lock makes the
-// client read the file anew, letting go of it writes the changes back.
-bool aufNetzfreigabe(int fd)
-{
-    struct statfs fs;
-    if (::fstatfs(fd, &fs) != 0)
-        return false;
-    switch (static_cast<unsigned long>(fs.f_type) & 0xFFFFFFFFul) {
-    case 0x6969:      // NFS
-    case 0x517B:      // SMB
-    case 0xFF534D42:  // CIFS
-    case 0xFE534D42:  // SMB2
-        return true;
-    default:
-        return false;
-    }
 }
 
 // Reads or writes n bytes at pos, through short transfers and interrupted
@@ -197,8 +169,8 @@ void entferneVerwaiste(const QByteArray& pfad)
     if (::fstat(fd.fd(), &st) != 0 || !S_ISREG(st.st_mode) || std::time(nullptr) - st.st_mtime < kVerwaistNach)
         return;
     // a shared lock proves as well that no writer holds it, and NFS grants it
-    // on a descriptor open for reading
-    if (::flock(fd.fd(), LOCK_SH | LOCK_NB) != 0)
+    // on a descriptor open for reading; where there are no locks, the age alone decides
+    if (::flock(fd.fd(), LOCK_SH | LOCK_NB) != 0 && !ohneSperren(errno))
         return;
     // unless it has been renamed over its file since it was opened
     struct stat jetzt;
@@ -268,8 +240,18 @@ void Auftrag::vorbereiten()
     const bool da = ::stat(ziel.constData(), &st) == 0;
     if (!da && errno != ENOENT)
         throw EAFehler::ausErrno(errno);
-    // on a share a file that keeps its size is written in place (see aufNetzfreigabe)
-    if (da && sperre && st.st_size == daten.size() && aufNetzfreigabe(sperre->fd()))
+    // On a share a file that keeps its size is written in place, never
+    // replaced by a copy:
+    // - SMB refuses to rename over a file that is open, and the writer's own
+    //   lock holds the file open (as does every program waiting for it);
+    // - an NFS client may go on finding the old file under the name for as
+    //   long as it caches the folder (30 to 60 seconds by default), so another
+    //   desk would lock and read the replaced file and save onto its old
+    //   contents; an NFSv3 server drops the old file at once, so the
+    //   descriptors waiting for it fail with ESTALE.
+    // In place the file and its lock stay one object: taking the lock makes
+    // the client read the file anew, letting go of it writes the changes back.
+    if (da && sperre && st.st_size == daten.size() && sperre->freigabe() != Freigabe::Keine)
         return;
     kopie = legeKopieAn(ziel, da ? &st : nullptr);
     if (!kopie)
@@ -283,8 +265,10 @@ bool Auftrag::ausfuehren()
 {
     if (!kopie) {
         // through the locked descriptor: never a second one on a locked file
-        if (!sperre || !sperre->schreibbar())
+        if (!sperre)
             throw EAFehler(5);
+        if (!sperre->schreibbar())
+            throw EAFehler::nurLesbar(QFileInfo(QFile::decodeName(ziel)).fileName());
         schreibeHinein(sperre->fd(), daten, alt, satzgroesse);
         return false;
     }

@@ -9,6 +9,7 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 
 namespace {
@@ -16,6 +17,11 @@ namespace {
 // A save takes milliseconds; a holder that keeps a file this long has hung.
 constexpr int kWartezeitMs = 5000;
 int g_wartezeitMs = kWartezeitMs;
+
+// The pauses between two tries: short for a save that ends at once, growing
+// so that a wait on a share does not ask its server every millisecond.
+constexpr qint64 kErstePauseNs = 1000000;
+constexpr qint64 kLaengstePauseNs = 50000000;
 
 // The locks this process holds, by path: a second Satzdatei on a file held
 // already must not wait for itself.
@@ -48,31 +54,64 @@ Deskriptor oeffne(const QByteArray& pfad, bool& schreibbar)
     return Deskriptor(fd);
 }
 
-// Takes the lock of that kind (LOCK_EX, LOCK_SH) on fd before the deadline bis
-// (ns). False when another program holds it longer; true also where the file
-// system has no locks.
-bool sperre(int fd, int art, qint64 bis)
+// Sleeps for pause, but not past the deadline bis, and lets the next pause
+// grow; false when bis has come.
+bool warte(qint64& pause, qint64 bis)
 {
-    for (;;) {
+    const qint64 rest = bis - jetztNs();
+    if (rest <= 0)
+        return false;
+    const qint64 ns = qMin(pause, rest);
+    const timespec t{time_t(ns / 1000000000), long(ns % 1000000000)};
+    ::nanosleep(&t, nullptr);
+    pause = qMin(pause * 3 / 2, kLaengstePauseNs);
+    return true;
+}
+
+enum class Ausgang { Genommen, Gehalten, OhneSperren };
+
+// Takes the lock of that kind (LOCK_EX, LOCK_SH) on fd before the deadline bis
+// (ns), waiting while another program holds it. OhneSperren leaves the
+// file system's answer in errno.
+Ausgang sperre(int fd, int art, Freigabe freigabe, qint64 bis)
+{
+    for (qint64 pause = kErstePauseNs;;) {
         if (::flock(fd, art | LOCK_NB) == 0)
-            return true;
+            return Ausgang::Genommen;
         const int err = errno;
         if (err == EINTR)
             continue;
-        // a file system without locks: read and write as before
-        if (err == ENOLCK || err == EOPNOTSUPP || err == ENOSYS)
-            return true;
+        if (ohneSperren(err))
+            return Ausgang::OhneSperren;
+        const bool gehalten = err == EWOULDBLOCK || (err == EACCES && freigabe == Freigabe::SMB);
         // anything else is no reason to save unlocked
-        if (err != EWOULDBLOCK)
+        if (!gehalten)
             throw EAFehler::ausErrno(err);
-        if (jetztNs() >= bis)
-            return false;
-        const timespec pause{0, 1000000};
-        ::nanosleep(&pause, nullptr);
+        if (!warte(pause, bis))
+            return Ausgang::Gehalten;
     }
 }
 
 }
+
+Freigabe freigabeVon(int fd)
+{
+    struct statfs fs;
+    if (::fstatfs(fd, &fs) != 0)
+        return Freigabe::Keine;
+    switch (static_cast<unsigned long>(fs.f_type) & 0xFFFFFFFFul) {
+    case 0x6969:  // NFS
+        return Freigabe::NFS;
+    case 0x517B:      // SMB
+    case 0xFF534D42:  // CIFS
+    case 0xFE534D42:  // SMB2
+        return Freigabe::SMB;
+    default:
+        return Freigabe::Keine;
+    }
+}
+
+bool ohneSperren(int err) { return err == ENOLCK || err == EOPNOTSUPP || err == ENOSYS; }
 
 std::shared_ptr<Dateisperre> Dateisperre::nimm(const QByteArray& pfad, const QString& anzeigename, Zweck zweck)
 {
@@ -80,24 +119,40 @@ std::shared_ptr<Dateisperre> Dateisperre::nimm(const QByteArray& pfad, const QSt
     if (schon != gehalten().end())
         if (std::shared_ptr<Dateisperre> s = schon->second.lock())
             return s;
+    const bool speichern = zweck == Zweck::Speichern;
+    const auto inBenutzung = [&] { return speichern ? EAFehler::gesperrt(anzeigename) : EAFehler::gesperrtBeimLesen(anzeigename); };
     const qint64 bis = jetztNs() + qint64(g_wartezeitMs) * 1000000;
-    for (;;) {
+    for (qint64 pause = kErstePauseNs;;) {
         bool schreibbar = false;
         Deskriptor fd = oeffne(pfad, schreibbar);
-        if (!sperre(fd.fd(), schreibbar ? LOCK_EX : LOCK_SH, bis))
-            throw zweck == Zweck::Lesen ? EAFehler::gesperrtBeimLesen(anzeigename) : EAFehler::gesperrt(anzeigename);
+        const Freigabe freigabe = freigabeVon(fd.fd());
+        switch (sperre(fd.fd(), schreibbar ? LOCK_EX : LOCK_SH, freigabe, bis)) {
+        case Ausgang::Genommen:
+            break;
+        case Ausgang::Gehalten:
+            throw inBenutzung();
+        case Ausgang::OhneSperren:
+            // a local file system without locks: read and write as before
+            if (freigabe == Freigabe::Keine)
+                break;
+            throw EAFehler::ohneSperren(anzeigename, errno, speichern);
+        }
         // the locked inode must still be the file of that name: a writer
         // that held the lock may have replaced the file by a copy meanwhile
         struct stat offen, jetzt;
         if (::fstat(fd.fd(), &offen) == 0 && ::stat(pfad.constData(), &jetzt) == 0 && offen.st_dev == jetzt.st_dev
             && offen.st_ino == jetzt.st_ino) {
-            std::shared_ptr<Dateisperre> s(new Dateisperre(pfad, std::move(fd), schreibbar));
+            std::shared_ptr<Dateisperre> s(new Dateisperre(pfad, std::move(fd), schreibbar, freigabe));
             gehalten()[pfad] = s;
             return s;
         }
         fd.schliesse();
         if (::stat(pfad.constData(), &jetzt) != 0)
             throw EAFehler::ausErrno(errno);
+        // within the same bound: a client's stale view of the folder must not
+        // keep this going
+        if (!warte(pause, bis))
+            throw inBenutzung();
     }
 }
 

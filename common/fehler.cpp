@@ -55,6 +55,21 @@ EAFehler EAFehler::gesperrtBeimLesen(const QString& datei)
                             .arg(datei));
 }
 
+EAFehler EAFehler::ohneSperren(const QString& datei, int err, bool speichern)
+{
+    const QString text = QStringLiteral("Die Datei %1 kann nicht gesperrt werden: Der Server der Freigabe gibt keine "
+                                        "Dateisperren.")
+                             .arg(datei);
+    return EAFehler(err, speichern ? text + QStringLiteral(" Es wurde nichts gespeichert.") : text);
+}
+
+EAFehler EAFehler::nurLesbar(const QString& datei)
+{
+    return EAFehler(5, QStringLiteral("Zugriff verweigert: Dieses Konto darf die Datei %1 nur lesen. "
+                                      "Es wurde nichts gespeichert.")
+                           .arg(datei));
+}
+
 Konvertierungsfehler Konvertierungsfehler::integer(const QString& s)
 {
     return Konvertierungsfehler(QStringLiteral("'%1' ist kein gültiger Integerwert").arg(s));

@@ -28,6 +28,10 @@ public:
     // for a save (nothing was saved) or for a read (nothing is claimed about saving).
     static EAFehler gesperrt(const QString& datei);
     static EAFehler gesperrtBeimLesen(const QString& datei);
+    // A share whose server gives no locks (err, its own number as the code).
+    static EAFehler ohneSperren(const QString& datei, int err, bool speichern);
+    // 5: a save into a file this account may only read.
+    static EAFehler nurLesbar(const QString& datei);
 
 private:
     EAFehler(int code, const QString& text) : VelmoraFehler(text), m_code(code) {}

@@ -119,7 +119,7 @@ QByteArray Satzdatei::lies()
 void Satzdatei::schreibe(const QByteArray& satz)
 {
     if (!m_schreibbar)
-        throw EAFehler(5);
+        throw EAFehler::nurLesbar(m_name);
     if (m_pos >= satzzahl())
         throw EAFehler(100);
     QByteArray s = satz.left(m_groesse);
@@ -203,7 +203,7 @@ Satzdatei& Dateigruppe::oeffne(const QString& name, int satzgroesse)
     std::unique_ptr<Satzdatei> datei(new Satzdatei(name, satzgroesse, true));
     datei->m_offen = false;  // written by schreibe(), never by closing or the destructor
     if (!datei->m_schreibbar)
-        throw EAFehler(5);
+        throw EAFehler::nurLesbar(name);
     m_dateien.push_back(std::move(datei));
     return *m_dateien.back();
 }

@@ -1,24 +1,29 @@
 // The locks under the rules of NFS and SMB (simulated by
-// tests/support/freigaberegeln.cpp), the one errno table, the messages of a
+// tests/support/freigaberegeln.cpp), the errors of a lock, the messages of a
 // refused read and a refused save, a group that locks only what it was given,
-// and the one order in which every path takes its locks.
+// and the one order in which every saving path takes its locks.
 #include "common/dateisperre.h"
 #include "common/fehler.h"
 #include "common/dateischreiben.h"
 #include "common/satzdatei.h"
 #include "common/zustand.h"
+#include "exercises/logic/uspielro1.h"
 #include "platform/anwendung.h"
 #include "platform/dialoge.h"
 #include "shell/ergebnisse.h"
 #include "shell/highscore.h"
 #include "shell/nutzerregister.h"
 #include "shell/planlauf.h"
+#include "shell/uebungsrahmen.h"
 #include "shell/udatlist.h"
 #include "shell/uform5.h"
 #include "shell/unut02.h"
+#include "shell/uplan02.h"
 #include "tests/support/freigaberegeln.h"
 #include "tests/support/konten.h"
+#include "tests/support/sperrfolge.h"
 #include "tests/support/testumgebung.h"
+#include "tests/support/uebungsumgebung.h"
 
 #include <QElapsedTimer>
 #include <QTest>
@@ -55,42 +60,6 @@ int oeffne(const QString& datei, int flags) { return ::open(QFile::encodeName(da
 // The errno of a call that returns -1, 0 if it succeeded.
 int fehlerVon(long ergebnis) { return ergebnis < 0 ? errno : 0; }
 
-// Another program that holds datei (as a Satzdatei) until it is let go or the test ends.
-class Halter {
-public:
-    explicit Halter(const QString& datei)
-    {
-        int bereit[2];
-        QVERIFY(::pipe(bereit) == 0 && ::pipe(m_los) == 0);
-        m_pid = ::fork();
-        if (m_pid == 0) {
-            ::close(bereit[0]);
-            ::close(m_los[1]);
-            {
-                Satzdatei d(datei, 21);
-                (void)!::write(bereit[1], "k", 1);
-                char c;
-                (void)!::read(m_los[0], &c, 1);
-            }
-            ::_exit(0);
-        }
-        ::close(bereit[1]);
-        ::close(m_los[0]);
-        char c = 0;
-        QCOMPARE(::read(bereit[0], &c, 1), ssize_t(1));
-        ::close(bereit[0]);
-    }
-    ~Halter()
-    {
-        ::close(m_los[1]);
-        ::waitpid(m_pid, nullptr, 0);
-    }
-
-private:
-    int m_los[2] = {-1, -1};
-    pid_t m_pid = -1;
-};
-
 }
 
 class TestSperren : public QObject {
@@ -107,7 +76,6 @@ private slots:
     void nurLesendesKontoTeilt();
     void gesperrtLesenUndSpeichern_data();
     void gesperrtLesenUndSpeichern();
-    void errnoTabelle();
     void zuVieleDateien();
     void gruppeNurGenannte();
     void sperrreihenfolge();
@@ -129,7 +97,7 @@ void TestSperren::cleanup()
     freigabe::setze(freigabe::Regeln::Lokal);
     freigabe::setzeDateisystem(0);
     freigabe::setzeFlockFehler(0, 0);
-    freigabe::pruefeReihenfolge(false);
+    sperrfolge::pruefe(false);
     Dateisperre::setzeWartezeit(0);
     ::chmod(QFile::encodeName(m_ordner->pfad(QString())).constData(), 0700);
     m_ordner.reset();
@@ -159,6 +127,8 @@ void TestSperren::regelnSimuliert()
     QCOMPARE(fehlerVon(::flock(lesen, LOCK_EX | LOCK_NB)), r == freigabe::Regeln::Lokal ? 0 : EBADF);
     ::flock(lesen, LOCK_UN);
     QCOMPARE(fehlerVon(::flock(beides, LOCK_EX | LOCK_NB)), 0);
+    // a lock held elsewhere: the SMB client says EACCES
+    QCOMPARE(fehlerVon(::flock(zweiter, LOCK_SH | LOCK_NB)), r == freigabe::Regeln::SMB ? EACCES : EWOULDBLOCK);
     // the holder reads and writes; a second descriptor only where the lock is advisory
     const int fremd = r == freigabe::Regeln::SMB ? EACCES : 0;
     QCOMPARE(fehlerVon(::pread(beides, &c, 1, 0)), 0);
@@ -233,15 +203,21 @@ void TestSperren::sperrfehler_data()
     QTest::addColumn<int>("fehler");
     QTest::addColumn<QStringList>("meldungen");
     const QStringList eingetragen{QStringLiteral("Der Nutzer wurde eingetragen!")};
-    // a file system without locks: as before, unlocked
-    QTest::newRow("ENOLCK") << int(freigabe::Regeln::Lokal) << ENOLCK << eingetragen;
-    QTest::newRow("EOPNOTSUPP") << int(freigabe::Regeln::NFS) << EOPNOTSUPP << eingetragen;
-    QTest::newRow("ENOSYS") << int(freigabe::Regeln::SMB) << ENOSYS << eingetragen;
+    const QString ohne = QStringLiteral("Die Datei xbasan.dat kann nicht gesperrt werden: Der Server der Freigabe gibt "
+                                        "keine Dateisperren. Es wurde nichts gespeichert.");
+    // a local file system without locks: as before, unlocked
+    QTest::newRow("ENOLCK, lokal") << int(freigabe::Regeln::Lokal) << ENOLCK << eingetragen;
+    QTest::newRow("ENOSYS, lokal") << int(freigabe::Regeln::Lokal) << ENOSYS << eingetragen;
+    // a share without locks: two desks would undo each other's saves
+    QTest::newRow("ENOLCK, NFS") << int(freigabe::Regeln::NFS) << ENOLCK << QStringList{ohne};
+    QTest::newRow("EOPNOTSUPP, SMB") << int(freigabe::Regeln::SMB) << EOPNOTSUPP << QStringList{ohne};
     // anything else: the error's message, and nothing saved
     QTest::newRow("EBADF") << int(freigabe::Regeln::NFS) << EBADF << QStringList{QStringLiteral("E/A-Fehler 9")};
     QTest::newRow("EIO") << int(freigabe::Regeln::SMB) << EIO << QStringList{QStringLiteral("E/A-Fehler 5")};
     QTest::newRow("EINTR") << int(freigabe::Regeln::Lokal) << EINTR << eingetragen;  // tried again
-    QTest::newRow("EACCES") << int(freigabe::Regeln::SMB) << EACCES << QStringList{QStringLiteral("Zugriff verweigert")};
+    // on SMB a lock held elsewhere: waited for
+    QTest::newRow("EACCES, SMB") << int(freigabe::Regeln::SMB) << EACCES << eingetragen;
+    QTest::newRow("EACCES, lokal") << int(freigabe::Regeln::Lokal) << EACCES << QStringList{QStringLiteral("Zugriff verweigert")};
 }
 
 void TestSperren::sperrfehler()
@@ -296,7 +272,9 @@ void TestSperren::nurLesendesKontoTeilt()
             return b;
         });
         QCOMPARE(bericht, (QStringList{QStringLiteral("Bert"), QStringLiteral("Anna"), QStringLiteral("mitlesen"),
-                                       QStringLiteral("nicht schreiben"), QStringLiteral("Zugriff verweigert")}
+                                       QStringLiteral("nicht schreiben"),
+                                       QStringLiteral("Zugriff verweigert: Dieses Konto darf die Datei xbasan.dat nur "
+                                                      "lesen. Es wurde nichts gespeichert.")}
                                .join(QLatin1Char('\n'))));
     }
 }
@@ -326,7 +304,8 @@ void TestSperren::gesperrtLesenUndSpeichern()
                                                             : QStringLiteral("xbasan.dat");
     freigabe::setze(freigabe::Regeln::SMB);
     const QByteArray vorher = m_ordner->lies(datei);
-    Halter halter(datei);
+    Sperrhalter halter(datei);
+    QVERIFY(halter.pid() > 0);
     constexpr int kGrenze = 300;
     Dateisperre::setzeWartezeit(kGrenze);
     QElapsedTimer uhr;
@@ -356,40 +335,6 @@ void TestSperren::gesperrtLesenUndSpeichern()
     QVERIFY2(dauer >= kGrenze, qPrintable(QString::number(dauer)));
     freigabe::setze(freigabe::Regeln::Lokal);
     QCOMPARE(m_ordner->lies(datei), vorher);
-}
-
-// The one table from errno to the program's codes and texts.
-void TestSperren::errnoTabelle()
-{
-    const QString andere = QStringLiteral("E/A-Fehler %1");
-    const struct {
-        int err;
-        int code;
-        QString text;
-    } tabelle[] = {
-        {ENOENT, 2, QStringLiteral("Datei nicht gefunden")},
-        {ENAMETOOLONG, 3, QStringLiteral("Ungültiger Dateiname")},
-        {ENOTDIR, 3, QStringLiteral("Ungültiger Dateiname")},
-        {EMFILE, 4, QStringLiteral("Zu viele geöffnete Dateien")},
-        {ENFILE, 4, QStringLiteral("Zu viele geöffnete Dateien")},
-        {EACCES, 5, QStringLiteral("Zugriff verweigert")},
-        {EPERM, 5, QStringLiteral("Zugriff verweigert")},
-        {EROFS, 5, QStringLiteral("Zugriff verweigert")},
-        {EISDIR, 5, QStringLiteral("Zugriff verweigert")},
-        {ENOSPC, 101, QStringLiteral("Zu wenig Speicherplatz")},
-        {EDQUOT, 101, QStringLiteral("Zu wenig Speicherplatz")},
-        {EFBIG, 101, QStringLiteral("Zu wenig Speicherplatz")},
-        // every other one by its number, also where that is one of the codes above
-        {EIO, EIO, andere.arg(EIO)},
-        {ELOOP, ELOOP, andere.arg(ELOOP)},
-        {EBADF, EBADF, andere.arg(EBADF)},
-        {ESTALE, ESTALE, andere.arg(ESTALE)},
-    };
-    for (const auto& z : tabelle) {
-        const EAFehler e = EAFehler::ausErrno(z.err);
-        QCOMPARE(e.code(), z.code);
-        QCOMPARE(e.text(), z.text);
-    }
 }
 
 // A process out of descriptors gets code 4, not "Zu wenig Speicherplatz".
@@ -435,29 +380,57 @@ void TestSperren::gruppeNurGenannte()
     QVERIFY2(skript.texte.first().contains(QLatin1String("xbashigh.dat")), qPrintable(skript.texte.first()));
 }
 
-// Every path takes its locks in the order of the files' paths, so two
-// programs never wait for each other in a circle.
+// Every path that saves takes its locks in the order of the files' paths, so
+// two programs never wait for each other in a circle: entering a user, the
+// end of a run, the level chooser, a plan saved by the editor, the overview,
+// deleting a user.
 void TestSperren::sperrreihenfolge()
 {
     freigabe::setze(freigabe::Regeln::SMB);
-    freigabe::pruefeReihenfolge(true);
+    sperrfolge::pruefe(true);
     {
         // the checker sees a break
         Satzdatei plaene(QStringLiteral("xbasplan.dat"), plan::kKapazitaet + 1);
         Satzdatei register_(QStringLiteral("xbasan.dat"), 21);
     }
-    QCOMPARE(freigabe::reihenfolgeBrueche().size(), 1);
-    freigabe::pruefeReihenfolge(true);
+    QCOMPARE(sperrfolge::brueche().size(), 1);
+    sperrfolge::pruefe(true);
+    Testuhr uhr;
+    Uebungsumgebung umgebung(uhr, 1, QStringLiteral("Anna"));
     dialog::Skript skript;
-    skript.antworten = {dialog::Knopf::Nein};
-    nutzerregister::trageEin(QStringLiteral("Carla"));
-    ergein(3, 13, 100.0f);
-    highein(13, 100.0f);
-    plan::speichereAenderungen(plan::lies(), plan::lies());
+    trageEinImFenster(QStringLiteral("Carla"));
+    waehleNutzer(1, QStringLiteral("Anna"));
+    QVERIFY(laufEintragen(13, 100.0f));
+    {
+        // Robbi's chooser: level 1 solved, then 0 ends the opening and saves
+        Tspielro1 wahl(Tspielro1::mitglied(107), [] {
+            levelnr += 100;
+            return true;
+        });
+        wahl.show();
+        for (const char* e : {"1", "0"}) {
+            QTest::keyClicks(wahl.Edit1, QString::fromLatin1(e));
+            QTest::keyClick(wahl.Edit1, Qt::Key_Return);
+        }
+    }
+    Tplan02& editor = Tplan02::instanz();
+    editor.show();
+    skript.eingaben = {QStringLiteral("Morgens")};
+    QTest::mouseClick(editor.Button2, Qt::LeftButton);
+    editor.ListBox2->setCurrentRow(0);
+    QTest::mouseClick(editor.Button5, Qt::LeftButton);
+    QTest::mouseClick(editor.Button6, Qt::LeftButton);
+    QTest::mouseClick(editor.Button4, Qt::LeftButton);
     Tdatlist::instanz().show();
     Tdatlist::instanz().hide();
-    QVERIFY(TForm5::nutzerLoeschen(3, QStringLiteral("Carla")));
-    QCOMPARE(freigabe::reihenfolgeBrueche(), QStringList());
+    loescheZweiten(skript);
+    QCOMPARE(sperrfolge::brueche(), QStringList());
+    // and each of them saved
+    freigabe::setze(freigabe::Regeln::Lokal);
+    QCOMPARE(nutzerregister::lies().mid(0, 3), (QStringList{QStringLiteral("Anna"), nutzerregister::kFrei, QStringLiteral("Carla")}));
+    QVERIFY(Satzdatei::liesTexte(ergebnis::dateiname(0), 21, ergebnis::satznummer(1, 1, 9) + 1).last().endsWith(QLatin1String("100")));
+    QVERIFY(Satzdatei::liesTexte(QStringLiteral("robbier.dat"), 51, 1).first().startsWith(QLatin1Char('/')));
+    QVERIFY(plan::lies().first().startsWith(QLatin1String("Morgens")));
 }
 
 int main(int argc, char** argv)

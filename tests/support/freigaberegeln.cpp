@@ -7,10 +7,6 @@
 #undef _FORTIFY_SOURCE
 #include "tests/support/freigaberegeln.h"
 
-#include <QDir>
-#include <QFile>
-#include <QMutex>
-#include <QMutexLocker>
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
@@ -65,19 +61,7 @@ std::atomic<int> g_regeln{-1};
 std::atomic<long> g_dateisystem{0};
 std::atomic<int> g_flockFehler{0};
 std::atomic<int> g_flockFehlerAnzahl{0};
-std::atomic<bool> g_reihenfolge{false};
-
-QMutex& brucheSperre()
-{
-    static QMutex m;
-    return m;
-}
-
-QStringList& brueche()
-{
-    static QStringList b;
-    return b;
-}
+std::atomic<freigabe::Beobachter> g_beobachter{nullptr};
 
 freigabe::Regeln jetzt()
 {
@@ -106,10 +90,9 @@ std::string liesProc(const char* pfad)
     return text;
 }
 
-// The lock the descriptor fd itself holds, as its fdinfo shows it
-// ("lock:\t1: FLOCK  ADVISORY  WRITE 1234 fd:01:5678 0 EOF"): LOCK_EX,
-// LOCK_SH or 0.
-int eigeneSperre(int fd)
+}
+
+int freigabe::eigeneSperre(int fd)
 {
     char pfad[64];
     std::snprintf(pfad, sizeof pfad, "/proc/self/fdinfo/%d", fd);
@@ -121,6 +104,8 @@ int eigeneSperre(int fd)
     }
     return 0;
 }
+
+namespace {
 
 // The flock locks on the file st that any descriptor holds, as /proc/locks
 // lists them ("1: FLOCK  ADVISORY  WRITE 1234 fd:01:5678 0 EOF"; a waiter's
@@ -157,7 +142,7 @@ int smbVerweigert(int fd, bool schreiben)
     struct stat st;
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
         return 0;
-    const int eigene = eigeneSperre(fd);
+    const int eigene = freigabe::eigeneSperre(fd);
     if (eigene == LOCK_EX)
         return 0;
     // a shared lock lets nobody write, its holder included
@@ -166,37 +151,6 @@ int smbVerweigert(int fd, bool schreiben)
     // this descriptor holds none: every lock on the file is another's
     const int fremde = sperrenAuf(st);
     return fremde == LOCK_EX || (fremde == LOCK_SH && schreiben) ? EACCES : 0;
-}
-
-// The lock order: every lock this process holds, by path, as the kernel shows them.
-QStringList gehalteneSperren(int ausser)
-{
-    QStringList pfade;
-    const QDir fds(QStringLiteral("/proc/self/fd"));
-    for (const QString& name : fds.entryList(QDir::Files | QDir::System | QDir::NoDotAndDotDot)) {
-        const int fd = name.toInt();
-        if (fd == ausser || eigeneSperre(fd) == 0)
-            continue;
-        pfade << QFile::symLinkTarget(fds.filePath(name));
-    }
-    return pfade;
-}
-
-bool istKopie(const QString& pfad) { return pfad.contains(QLatin1String(".velmora-")); }
-
-void pruefeReihenfolge(int fd)
-{
-    char link[64];
-    std::snprintf(link, sizeof link, "/proc/self/fd/%d", fd);
-    const QString neu = QFile::symLinkTarget(QString::fromLatin1(link));
-    if (neu.isEmpty() || istKopie(neu))
-        return;
-    for (const QString& gehalten : gehalteneSperren(fd)) {
-        if (istKopie(gehalten) || gehalten <= neu)
-            continue;
-        QMutexLocker l(&brucheSperre());
-        brueche() << neu + QStringLiteral(" nach ") + gehalten;
-    }
 }
 
 // A read or write of fd by the C library's own function, unless SMB's rule
@@ -227,20 +181,7 @@ void setzeFlockFehler(int err, int n)
     g_flockFehlerAnzahl.store(n);
 }
 
-void pruefeReihenfolge(bool an)
-{
-    {
-        QMutexLocker l(&brucheSperre());
-        brueche().clear();
-    }
-    g_reihenfolge.store(an);
-}
-
-QStringList reihenfolgeBrueche()
-{
-    QMutexLocker l(&brucheSperre());
-    return brueche();
-}
+void setzeBeobachter(Beobachter b) { g_beobachter.store(b); }
 
 }
 
@@ -260,9 +201,13 @@ int flock(int fd, int op) noexcept
             return -1;
         }
     }
-    if (nehmen && g_reihenfolge.load())
-        pruefeReihenfolge(fd);
-    return libc().flock(fd, op);
+    if (const freigabe::Beobachter b = g_beobachter.load(); nehmen && b)
+        b(fd);
+    const int r = libc().flock(fd, op);
+    // the SMB client answers a lock held elsewhere with EACCES, not EWOULDBLOCK
+    if (r != 0 && errno == EWOULDBLOCK && jetzt() == freigabe::Regeln::SMB)
+        errno = EACCES;
+    return r;
 }
 
 ssize_t read(int fd, void* p, size_t n) { return ueberSmb(fd, false, libc().read, p, n); }
@@ -278,7 +223,9 @@ ssize_t pwrite64(int fd, const void* p, size_t n, off64_t pos)
 int fstatfs(int fd, struct statfs* fs) noexcept
 {
     const int r = libc().fstatfs(fd, fs);
-    const long typ = g_dateisystem.load();
+    long typ = g_dateisystem.load();
+    if (typ == 0)
+        typ = jetzt() == freigabe::Regeln::NFS ? 0x6969 : jetzt() == freigabe::Regeln::SMB ? 0xFE534D42 : 0;
     if (r == 0 && typ != 0)
         fs->f_type = typ;
     return r;

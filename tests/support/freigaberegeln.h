@@ -6,31 +6,33 @@
 //   NFS: an exclusive flock on a descriptor open only for reading, or a shared
 //        one on a descriptor open only for writing, fails with EBADF (the Linux
 //        client emulates flock with byte-range locks; man 2 flock, "NFS details").
-//   SMB: the same, and the lock is mandatory: reading or writing a locked file
-//        through a descriptor that does not hold its lock fails with EACCES, and
-//        a file under a shared lock cannot be written through any descriptor.
-// The rules at the start come from the environment variable VELMORA_FREIGABE
-// ("nfs", "smb"); a child process inherits those of its parent.
-#include <QStringList>
-
+//   SMB: the same; a lock held elsewhere is answered with EACCES, as the Linux
+//        SMB client does, not with EWOULDBLOCK; and the lock is mandatory:
+//        reading or writing a locked file through a descriptor that does not
+//        hold its lock fails with EACCES, and a file under a shared lock
+//        cannot be written through any descriptor.
+// fstatfs reports the share's file system type for every file (0x6969 NFS,
+// 0xFE534D42 SMB2). The rules at the start come from the environment variable
+// VELMORA_FREIGABE ("nfs", "smb"); a child process inherits those of its parent.
 namespace freigabe {
 
 enum class Regeln { Lokal, NFS, SMB };
 void setze(Regeln r);
 Regeln regeln();
 
-// The file system type that fstatfs reports for every file, as a share's
-// would (0x6969 NFS, 0xFE534D42 SMB2); 0 reports the real one.
+// The file system type that fstatfs reports for every file; 0 reports the
+// rules' share, or the real type under local rules.
 void setzeDateisystem(long typ);
 
 // The next n flock calls that take a lock fail with err.
 void setzeFlockFehler(int err, int n);
 
-// While on, every lock taken (not on a temporary copy) is checked against the
-// locks this process holds already: one on a file whose path sorts after it
-// breaks the lock order. Switching it on forgets the breaks seen so far.
-void pruefeReihenfolge(bool an);
-// Each break as "new path after held path".
-QStringList reihenfolgeBrueche();
+// The lock the descriptor fd itself holds, as its fdinfo shows it: LOCK_EX,
+// LOCK_SH or 0.
+int eigeneSperre(int fd);
+
+// Called with the descriptor before every flock that takes a lock (nullptr: none).
+using Beobachter = void (*)(int fd);
+void setzeBeobachter(Beobachter b);
 
 }

@@ -1,6 +1,7 @@
 #include "tests/support/konten.h"
 
 #include "common/satzdatei.h"
+#include "platform/dialoge.h"
 
 #include <QFile>
 #include <QTest>
@@ -20,6 +21,20 @@ struct Kind {
     int bericht = -1;  // read end of the pipe its report comes through
 };
 
+// Writes the report into fd and ends the child: no destructor of the parent's
+// objects runs here, and nothing unwinds into the test runner.
+[[noreturn]] void endeMit(int fd, const QStringList& bericht)
+{
+    const QByteArray b = bericht.join(QLatin1Char('\n')).toUtf8();
+    for (qsizetype fertig = 0; fertig < b.size();) {
+        const ssize_t n = ::write(fd, b.constData() + fertig, size_t(b.size() - fertig));
+        if (n <= 0)
+            break;
+        fertig += n;
+    }
+    ::_exit(0);
+}
+
 // Forks a child that waits for a byte on start (if >= 0), switches to k and runs aktion.
 Kind starte(const Konto& k, const std::function<QStringList()>& aktion, int start)
 {
@@ -29,30 +44,25 @@ Kind starte(const Konto& k, const std::function<QStringList()>& aktion, int star
     const pid_t pid = ::fork();
     if (pid == 0) {
         ::close(rohr[0]);
-        QStringList bericht;
         char c;
         const bool wechseln = k.uid != ::geteuid();
-        if (start >= 0 && ::read(start, &c, 1) != 1) {
-            bericht << QStringLiteral("! kein Start");
-        } else if (wechseln
-                   && (::setgroups(k.gruppen.size(), k.gruppen.data()) != 0 || ::setresgid(k.gid, k.gid, k.gid) != 0
-                       || ::setresuid(k.uid, k.uid, k.uid) != 0)) {
-            bericht << QStringLiteral("! Kontowechsel gescheitert");
-        } else {
-            try {
-                bericht = aktion();
-            } catch (const std::exception& e) {
-                bericht << QStringLiteral("! ") + QString::fromUtf8(e.what());
-            }
+        if (start >= 0 && ::read(start, &c, 1) != 1)
+            endeMit(rohr[1], {QStringLiteral("! kein Start")});
+        if (wechseln
+            && (::setgroups(k.gruppen.size(), k.gruppen.data()) != 0 || ::setresgid(k.gid, k.gid, k.gid) != 0
+                || ::setresuid(k.uid, k.uid, k.uid) != 0))
+            endeMit(rohr[1], {QStringLiteral("! Kontowechsel gescheitert")});
+        // a message box the action does not expect would wait for ever: it
+        // fails the child's report at once
+        dialog::Skript wache;
+        wache.beimZeigen = [&](const QString& text) { endeMit(rohr[1], {QStringLiteral("! Meldung: ") + text}); };
+        try {
+            endeMit(rohr[1], aktion());
+        } catch (const std::exception& e) {
+            endeMit(rohr[1], {QStringLiteral("! ") + QString::fromUtf8(e.what())});
+        } catch (...) {
+            endeMit(rohr[1], {QStringLiteral("! unbekannte Ausnahme")});
         }
-        const QByteArray b = bericht.join(QLatin1Char('\n')).toUtf8();
-        for (qsizetype fertig = 0; fertig < b.size();) {
-            const ssize_t n = ::write(rohr[1], b.constData() + fertig, size_t(b.size() - fertig));
-            if (n <= 0)
-                break;
-            fertig += n;
-        }
-        ::_exit(0);  // no destructor of the parent's objects runs here
     }
     ::close(rohr[1]);
     return {pid, rohr[0]};
@@ -61,8 +71,11 @@ Kind starte(const Konto& k, const std::function<QStringList()>& aktion, int star
 // The child's report once it has ended; it is killed when it takes longer than bis.
 QString ernte(const Kind& kind, time_t bis)
 {
-    if (kind.pid < 0)
+    if (kind.pid < 0) {
+        if (kind.bericht >= 0)
+            ::close(kind.bericht);
         return QStringLiteral("! fork");
+    }
     QByteArray b;
     pollfd warten{kind.bericht, POLLIN, 0};
     char puffer[4096];
@@ -122,11 +135,16 @@ Sperrhalter::Sperrhalter(const QString& datei)
         return;
     const pid_t pid = ::fork();
     if (pid == 0) {
-        ::close(rohr[0]);
-        Satzdatei d(datei, 21);
-        (void)!::write(rohr[1], "k", 1);
-        for (;;)
-            ::pause();
+        // whatever happens here, the child ends here
+        try {
+            ::close(rohr[0]);
+            Satzdatei d(datei, 21);
+            (void)!::write(rohr[1], "k", 1);
+            for (;;)
+                ::pause();
+        } catch (...) {
+        }
+        ::_exit(1);
     }
     ::close(rohr[1]);
     // the child holds the lock once it has said so (or is gone)
