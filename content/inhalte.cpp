@@ -1,8 +1,8 @@
 #include "content/inhalte.h"
 
 #include "common/cp1252.h"
-#include "common/fehler.h"
 #include "common/dateischreiben.h"
+#include "common/fehler.h"
 #include "common/satzdatei.h"
 
 #include <QDir>

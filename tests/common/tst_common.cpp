@@ -1,11 +1,11 @@
 // The shared ground: Windows-1252 text, record files, number and date texts,
 // program numbers, name tables, the random draw and the score arithmetic.
 #include "common/cp1252.h"
+#include "common/dateischreiben.h"
 #include "common/fehler.h"
 #include "common/namen.h"
 #include "common/programme.h"
 #include "common/punkte.h"
-#include "common/dateischreiben.h"
 #include "common/satzdatei.h"
 #include "common/textformat.h"
 #include "common/zufall.h"

@@ -2,9 +2,9 @@
 // tests/support/freigaberegeln.cpp), the errors of a lock, the messages of a
 // refused read and a refused save, a group that locks only what it was given,
 // and the one order in which every saving path takes its locks.
+#include "common/dateischreiben.h"
 #include "common/dateisperre.h"
 #include "common/fehler.h"
-#include "common/dateischreiben.h"
 #include "common/satzdatei.h"
 #include "common/zustand.h"
 #include "exercises/logic/uspielro1.h"
@@ -14,8 +14,8 @@
 #include "shell/highscore.h"
 #include "shell/nutzerregister.h"
 #include "shell/planlauf.h"
-#include "shell/uebungsrahmen.h"
 #include "shell/udatlist.h"
+#include "shell/uebungsrahmen.h"
 #include "shell/uform5.h"
 #include "shell/unut02.h"
 #include "shell/uplan02.h"
