@@ -71,14 +71,14 @@ bool warte(qint64& pause, qint64 bis)
 enum class Ausgang { Genommen, Gehalten, OhneSperren };
 
 // Takes the lock of that kind (LOCK_EX, LOCK_SH) on fd before the deadline bis
-// (ns), waiting while another program holds it. OhneSperren leaves the
-// file system's answer in errno.
-Ausgang sperre(int fd, int art, Freigabe freigabe, qint64 bis)
+// (ns), waiting while another program holds it. OhneSperren puts the file
+// system's answer into err.
+Ausgang sperre(int fd, int art, Freigabe freigabe, qint64 bis, int& err)
 {
     for (qint64 pause = kErstePauseNs;;) {
         if (::flock(fd, art | LOCK_NB) == 0)
             return Ausgang::Genommen;
-        const int err = errno;
+        err = errno;
         if (err == EINTR)
             continue;
         if (ohneSperren(err))
@@ -126,7 +126,8 @@ std::shared_ptr<Dateisperre> Dateisperre::nimm(const QByteArray& pfad, const QSt
         bool schreibbar = false;
         Deskriptor fd = oeffne(pfad, schreibbar);
         const Freigabe freigabe = freigabeVon(fd.fd());
-        switch (sperre(fd.fd(), schreibbar ? LOCK_EX : LOCK_SH, freigabe, bis)) {
+        int err = 0;
+        switch (sperre(fd.fd(), schreibbar ? LOCK_EX : LOCK_SH, freigabe, bis, err)) {
         case Ausgang::Genommen:
             break;
         case Ausgang::Gehalten:
@@ -135,7 +136,7 @@ std::shared_ptr<Dateisperre> Dateisperre::nimm(const QByteArray& pfad, const QSt
             // a local file system without locks: read and write as before
             if (freigabe == Freigabe::Keine)
                 break;
-            throw EAFehler::ohneSperren(anzeigename, errno, speichern);
+            throw EAFehler::ohneSperren(anzeigename, err, speichern);
         }
         // the locked inode must still be the file of that name: a writer
         // that held the lock may have replaced the file by a copy meanwhile
