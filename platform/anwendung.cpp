@@ -2,6 +2,7 @@
 
 
 #include "platform/dialoge.h"
+#include "platform/fokusstil.h"
 #include "platform/form.h"
 #include "platform/schriften.h"
 #include "platform/warten.h"
@@ -29,6 +30,8 @@ Anwendung::Anwendung(int& argc, char** argv) : QApplication(argc, argv)
     std::setlocale(LC_NUMERIC, "C");
     // the window system's dialog font, large enough to read at a glance
     setFont(schrift::font(QStringLiteral("MS Sans Serif"), 13));
+    // the focus is drawn where it is, and a default button does not look like it
+    setStyle(new Fokusstil);
 }
 
 bool Anwendung::notify(QObject* empfaenger, QEvent* e)

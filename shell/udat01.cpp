@@ -121,11 +121,12 @@ void Tdat01::FormActivate()
     pb->move((width() - pb->width()) / 2, Panel1->y() + Panel1->height() + 10);
     ansicht::fuelleUebungsliste(lbox);
     lbox->setFocus();
-    // the lines and the chart of another user go; this user's stay
-    if (m_gezeigtFuer != nutzer) {
+    // the lines and the chart of another user go, also of one who had this slot; this user's stay
+    if (m_gezeigtFuer != nutzer || m_gezeigtFuerName != nutzername) {
         mem1dat01->clear();
         pb->freigeben();
         m_gezeigtFuer = 0;
+        m_gezeigtFuerName.clear();
     }
 }
 
@@ -180,6 +181,7 @@ void Tdat01::wahl()
     }
     datei.schliesse();
     m_gezeigtFuer = nutzer;
+    m_gezeigtFuerName = nutzername;
     if (m < 1)
         return;
 

@@ -62,5 +62,8 @@ private:
     Tdat01();
     void pbLeeren();
 
-    int m_gezeigtFuer = 0;  // the user whose results the lines and the chart show, 0 for none
+    // The user whose results the lines and the chart show (slot 0: none). The
+    // name counts too: a slot freed by a deletion is given to the next user entered.
+    int m_gezeigtFuer = 0;
+    QString m_gezeigtFuerName;
 };

@@ -86,6 +86,9 @@ Tdatlist::Tdatlist()
         b->setFont(schrift::font(QStringLiteral("Arial"), 19));
         b->resize(200, 40);
     }
+    // top to bottom, as they stand: zurück above drucken
+    setTabOrder(Memo1, Button2);
+    setTabOrder(Button2, Button1);
     connect(Button1, &QPushButton::clicked, this, [this] { schuetze([this] { Button1Click(); }); });
     connect(Button2, &QPushButton::clicked, this, [this] { close(); });
 }

@@ -95,6 +95,11 @@ Tplan02::Tplan02()
     Button8 = knopf(QStringLiteral("nach oben"), QStringLiteral("Button8"), Panel2);
     Button9 = knopf(QStringLiteral("nach unten"), QStringLiteral("Button9"), Panel2);
     Panel2->hide();
+    // as a plan is made: an exercise chosen and added, a line of the plan chosen,
+    // removed or moved, then FERTIG
+    QWidget* const reihe[] = {ListBox2, Button5, ListBox3, Button7, Button8, Button9, Button6};
+    for (std::size_t i = 1; i < std::size(reihe); ++i)
+        setTabOrder(reihe[i - 1], reihe[i]);
 
     const std::pair<QPushButton*, void (Tplan02::*)()> handler[] = {
         {Button1, &Tplan02::Button1Click}, {Button2, &Tplan02::Button2Click}, {Button3, &Tplan02::Button3Click},

@@ -143,6 +143,7 @@ private slots:
     void dat01Zeilen();
     void dat01Balken();
     void dat01OhneNutzerOderAuswahl();
+    void dat01NeuerNutzerAufAltemPlatz();
     void dat02Plaetze();
     void dat02Loeschen_data();
     void dat02Loeschen();
@@ -310,6 +311,33 @@ void TestAnsichten::dat01OhneNutzerOderAuswahl()
     QVERIFY(f.isVisible());
     QTest::mouseClick(f.cmd2dat01, Qt::LeftButton);
     QVERIFY(!f.isVisible());
+}
+
+void TestAnsichten::dat01NeuerNutzerAufAltemPlatz()
+{
+    // Bert (slot 2) looks at his lines; Anna is chosen, Bert deleted, Carla
+    // entered into his slot: she must not see his lines or his chart.
+    setzeRegister({QStringLiteral("Anna"), QStringLiteral("Bert")});
+    waehleNutzer(2, QStringLiteral("Bert"));
+    setzeErgebnisse(37, 2, QStringList(10, QStringLiteral("07.03.2026   500")));
+    Tdat01& f = Tdat01::instanz();
+    f.show();
+    waehleMitTasten(f.lbox, 36);
+    QTest::keyClick(f.lbox, Qt::Key_Return);
+    QCOMPARE(memozeilen(f.mem1dat01).first(), QStringLiteral("07.03.26    500.00"));
+    const QPoint ersterBalken(27, 60);
+    QCOMPARE(f.pb->bild().pixelColor(ersterBalken), farbe::blau);
+    QTest::keyClick(f.lbox, Qt::Key_Space);
+    waehleNutzer(1, QStringLiteral("Anna"));
+    dialog::Skript skript;
+    loescheZweiten(skript);
+    trageEinImFenster(QStringLiteral("Carla"));
+    QCOMPARE(nutzer, 2);
+    QCOMPARE(nutzername, QStringLiteral("Carla"));
+    f.show();
+    QVERIFY(f.mem1dat01->toPlainText().isEmpty());
+    const QImage& bild = f.pb->bild();
+    QVERIFY(bild.isNull() || bild.pixelColor(ersterBalken) != farbe::blau);
 }
 
 void TestAnsichten::dat02Plaetze()

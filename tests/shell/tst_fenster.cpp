@@ -8,14 +8,41 @@
 #include "shell/programmtabelle.h"
 #include "shell/uform1.h"
 #include "shell/uinf01.h"
+#include "shell/udatlist.h"
+#include "shell/uform4.h"
 #include "shell/uinf02.h"
 #include "shell/unitm.h"
+#include "shell/unut01.h"
 #include "shell/upasswort.h"
+#include "shell/uplan02.h"
 #include "shell/verwaltung.h"
 #include "tests/support/testumgebung.h"
 
+#include <QAbstractScrollArea>
 #include <QMenu>
+#include <QPushButton>
 #include <QTest>
+#include <functional>
+
+using Fenster = std::function<Form*()>;
+Q_DECLARE_METATYPE(Fenster)
+
+namespace {
+
+// Drawn as having the focus: a button unlike its twin that has neither the
+// focus nor the default; a list or memo with a frame in the highlight colour.
+bool siehtFokussiertAus(QWidget* w)
+{
+    if (auto* b = qobject_cast<QPushButton*>(w)) {
+        QPushButton zwilling(b->text(), b->parentWidget());
+        zwilling.setFont(b->font());
+        zwilling.resize(b->size());
+        return b->grab().toImage() != zwilling.grab().toImage();
+    }
+    return QColor(w->grab().toImage().pixel(0, w->height() / 2)) == w->palette().color(QPalette::Highlight);
+}
+
+}
 
 class TestFenster : public QObject {
     Q_OBJECT
@@ -28,6 +55,8 @@ private slots:
     void tastatur();
     void ohneNutzer();
     void infosZweiFensterNacheinander();
+    void fokusGezeichnet_data();
+    void fokusGezeichnet();
     void loeschenFragtNachPasswort();
     void zweiterKnopfUndEnde();
 
@@ -179,6 +208,54 @@ void TestFenster::infosZweiFensterNacheinander()
     QCOMPARE(zeilen.at(2), QStringLiteral("Gedächtnis, Wahrnehmung, Konzentration und "));
     QCOMPARE(zeilen.at(4), QString());
     QVERIFY(i2.mem1inf02->isReadOnly());
+}
+
+void TestFenster::fokusGezeichnet_data()
+{
+    QTest::addColumn<Fenster>("fenster");
+    QTest::addColumn<QStringList>("reihe");  // where the focus is on opening and after each Tab
+    QTest::newRow("N. anzeigen") << Fenster([] { return &Tnut01::instanz(); })
+                                 << QStringList{"lst1nut01", "Button1", "cmd2nut01", "lst1nut01"};
+    QTest::newRow("Überblick") << Fenster([] { return &Tdatlist::instanz(); })
+                               << QStringList{"Button2", "Button1", "Memo1", "Button2"};
+    QTest::newRow("akt. Ergebnis") << Fenster([] { return &TForm4::instanz(); })
+                                   << QStringList{"Button1", "Button2", "gesamt", "Button1"};
+    QTest::newRow("Plan-Editor beim Anlegen")
+        << Fenster([] {
+               Tplan02& f = Tplan02::instanz();
+               f.show();
+               dialog::Skript skript;
+               skript.eingaben = {QStringLiteral("Morgens")};
+               QTest::mouseClick(f.Button2, Qt::LeftButton);
+               return &f;
+           })
+        << QStringList{"ListBox2", "Button5", "ListBox3", "Button7", "Button8", "Button9", "Button6", "ListBox2"};
+}
+
+// Worked by Tab alone: only the control that has the focus is drawn so.
+void TestFenster::fokusGezeichnet()
+{
+    QFETCH(Fenster, fenster);
+    QFETCH(QStringList, reihe);
+    nutzer = 1;
+    Form* f = fenster();
+    f->show();
+    QApplication::setActiveWindow(f);
+    QStringList gegangen;
+    for (int i = 0; i < reihe.size(); ++i) {
+        if (i > 0)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget* fokus = QApplication::focusWidget();
+        gegangen << (fokus ? fokus->objectName() : QString());
+        QStringList gezeichnet;
+        for (QWidget* w : f->findChildren<QWidget*>())
+            if ((qobject_cast<QPushButton*>(w) || qobject_cast<QAbstractScrollArea*>(w)) && w->isVisible()
+                && siehtFokussiertAus(w))
+                gezeichnet << w->objectName();
+        QCOMPARE(gezeichnet, fokus ? QStringList{fokus->objectName()} : QStringList());
+    }
+    f->hide();
+    QCOMPARE(gegangen, reihe);
 }
 
 void TestFenster::loeschenFragtNachPasswort()
