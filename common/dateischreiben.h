@@ -106,3 +106,15 @@ void schreibeSaetze(const QByteArray& zielpfad, const QByteArray& daten, const Q
                     Dateisperre* sperre);
 
 }
+
+namespace satzdatei {
+
+// Puts daten whole into the file that sperre holds, which may change its size:
+// on an NFS or SMB share in place, through the locked descriptor (see
+// aufNetzfreigabe in dateischreiben.cpp), then cut to daten's size and synced;
+// elsewhere by the rule of schreibeDatei. alt receives the file's bytes before
+// anything is written, so a caller can put them back the same way. A file that
+// holds daten already is left alone. Throws EAFehler like schreibeDatei.
+void ersetzeGanz(Dateisperre& sperre, const QByteArray& daten, QByteArray& alt);
+
+}
