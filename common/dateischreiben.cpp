@@ -327,4 +327,23 @@ void setzeFehlerNach(Schritt art, int n) { g_fehlerstelle = {art, n}; }
 
 void setzeVorDemErsetzen(std::function<void()> f) { g_vorDemErsetzen = std::move(f); }
 
+void ersetzeGanz(Dateisperre& sperre, const QByteArray& daten, QByteArray& alt)
+{
+    alt = liesGanz(sperre.fd());
+    if (alt == daten)
+        return;
+    if (sperre.freigabe() == Freigabe::Keine) {
+        schreibeSaetze(sperre.pfad(), daten, alt, 0, &sperre);
+        return;
+    }
+    if (!sperre.schreibbar())
+        throw EAFehler::nurLesbar(QFileInfo(QFile::decodeName(sperre.pfad())).fileName());
+    // the lock keeps every reader out until the file is whole again
+    schreibeAn(sperre.fd(), daten.constData(), daten.size(), 0);
+    if (gestellterFehler(Schritt::Schreiben))
+        throw EAFehler(101);
+    if (::ftruncate(sperre.fd(), off_t(daten.size())) != 0 || ::fsync(sperre.fd()) != 0)
+        throw EAFehler::ausErrno(errno);
+}
+
 }

@@ -45,6 +45,14 @@ void setzeFehlerNach(Schritt art, int n);
 // file; an empty function switches it off.
 void setzeVorDemErsetzen(std::function<void()> f);
 
+// Puts daten whole into the file that sperre holds, which may change its size:
+// on an NFS or SMB share in place, through the locked descriptor, then cut to
+// daten's size and synced; elsewhere by the rule of schreibeDatei. alt receives
+// the file's bytes before anything is written, so a caller can put them back
+// the same way. A file that holds daten already is left alone. Throws EAFehler
+// like schreibeDatei.
+void ersetzeGanz(Dateisperre& sperre, const QByteArray& daten, QByteArray& alt);
+
 // Used inside common/ only, from here on.
 
 // The file a path names, as an absolute path; a symbolic link is written

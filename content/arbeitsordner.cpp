@@ -54,11 +54,13 @@ void baueArbeitsordner(const QString& ordner, const QString& quellordner)
     const std::vector<EigeneDatei> eigene = eigeneDateien();
     for (const EigeneDatei& d : eigene)
         pruefeGroesse(dir.filePath(d.name), d.inhalt.size());
+    // all content built before anything is written: a fault in a source changes nothing
+    std::vector<Zieldatei> erneuert = baueInhalte(ordner, quellordner);
+    erneuert.push_back({dir.filePath(QStringLiteral("velmbagr.jpg")), hintergrundbild()});
     for (const EigeneDatei& d : eigene) {
         const QString pfad = dir.filePath(d.name);
         if (!QFileInfo::exists(pfad))
             schreibeGanz(pfad, d.inhalt);
     }
-    schreibeGanz(dir.filePath(QStringLiteral("velmbagr.jpg")), hintergrundbild());
-    schreibeInhalte(ordner, quellordner);
+    erneuere(erneuert);
 }

@@ -14,8 +14,8 @@ struct EigeneDatei {
 std::vector<EigeneDatei> eigeneDateien();
 
 // Creates what is missing in ordner and refreshes the content files and the
-// picture; existing register, results, highscores, plans and level records are
-// never overwritten. Throws Baufehler.
+// picture as one (see erneuere); existing register, results, highscores, plans
+// and level records are never overwritten. Throws Baufehler.
 void baueArbeitsordner(const QString& ordner, const QString& quellordner);
 
 // The background picture of the start screen, as JPEG.

@@ -2,12 +2,15 @@
 
 #include "common/cp1252.h"
 #include "common/dateischreiben.h"
+#include "common/dateisperre.h"
 #include "common/fehler.h"
 #include "common/satzdatei.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <map>
+#include <memory>
 
 const std::vector<Inhaltsart>& inhaltsarten()
 {
@@ -108,28 +111,95 @@ QByteArray baueInhalt(const Inhaltsart& art, const QString& text, const QString&
     return daten;
 }
 
-void schreibeInhalte(const QString& ordner, const QString& quellordner)
+std::vector<Zieldatei> baueInhalte(const QString& ordner, const QString& quellordner)
 {
+    std::vector<Zieldatei> dateien;
     for (const Inhaltsart& art : inhaltsarten()) {
         const QString quelle = QDir(quellordner).filePath(QFileInfo(art.datei).completeBaseName() + QStringLiteral(".txt"));
         QFile f(quelle);
         if (!f.open(QIODevice::ReadOnly))
             throw Baufehler(QStringLiteral("%1:0: Quelle fehlt").arg(quelle).toStdString());
-        const QByteArray daten = baueInhalt(art, QString::fromUtf8(f.readAll()), quelle);
-        schreibeGanz(QDir(ordner).filePath(art.datei), daten);
+        dateien.push_back({QDir(ordner).filePath(art.datei), baueInhalt(art, QString::fromUtf8(f.readAll()), quelle)});
+    }
+    return dateien;
+}
+
+namespace {
+
+[[noreturn]] void nichtGeschrieben(const QString& pfad, const EAFehler& e)
+{
+    throw Baufehler(QStringLiteral("%1: kann nicht geschrieben werden (%2)").arg(pfad, e.text()).toStdString());
+}
+
+// An unchanged file is left alone: in a shared folder it may belong to another
+// account and be read-only for this one. A file another program holds on an
+// SMB share cannot be read here and counts as changed; it is compared again
+// under its lock.
+bool haeltSchon(const QString& pfad, const QByteArray& daten)
+{
+    QFile f(pfad);
+    return f.size() == daten.size() && f.open(QIODevice::ReadOnly) && f.readAll() == daten;
+}
+
+// One file to bring to its bytes, under its lock (none for a new file).
+struct Erneuerung {
+    const Zieldatei* datei;
+    std::shared_ptr<Dateisperre> sperre;
+    QByteArray alt;  // null until read under the lock
+};
+
+}
+
+void erneuere(const std::vector<Zieldatei>& dateien)
+{
+    // by the path the lock is taken on: in that order, as every group of files is locked
+    std::map<QByteArray, const Zieldatei*> geaendert;
+    for (const Zieldatei& d : dateien)
+        if (!haeltSchon(d.pfad, d.daten))
+            geaendert[satzdatei::ziel(d.pfad)] = &d;
+    std::vector<Erneuerung> schritte;
+    for (const auto& [ziel, d] : geaendert) {
+        std::shared_ptr<Dateisperre> sperre;
+        try {
+            if (QFileInfo::exists(QFile::decodeName(ziel)))
+                sperre = Dateisperre::nimm(ziel, QFileInfo(d->pfad).fileName(), Dateisperre::Zweck::Speichern);
+        } catch (const EAFehler& e) {
+            nichtGeschrieben(d->pfad, e);
+        }
+        schritte.push_back({d, std::move(sperre), {}});
+    }
+    size_t i = 0;
+    try {
+        for (; i < schritte.size(); ++i) {
+            Erneuerung& s = schritte[i];
+            if (s.sperre)
+                satzdatei::ersetzeGanz(*s.sperre, s.datei->daten, s.alt);
+            else
+                satzdatei::schreibeDatei(s.datei->pfad, s.datei->daten);
+        }
+    } catch (const EAFehler& e) {
+        // the files written so far, and the one that failed, get their old bytes back
+        for (size_t j = 0; j <= i; ++j) {
+            if (!schritte[j].sperre || schritte[j].alt.isNull())
+                continue;
+            try {
+                QByteArray neu;
+                satzdatei::ersetzeGanz(*schritte[j].sperre, schritte[j].alt, neu);
+            } catch (const EAFehler&) {
+                // nothing more can be done; that file holds its new bytes
+            }
+        }
+        nichtGeschrieben(schritte[i].datei->pfad, e);
     }
 }
 
 void schreibeGanz(const QString& pfad, const QByteArray& daten)
 {
-    // an unchanged file is left alone: in a shared folder it may belong to
-    // another account and be read-only for this one
-    QFile alt(pfad);
-    if (alt.size() == daten.size() && alt.open(QIODevice::ReadOnly) && alt.readAll() == daten)
+    if (haeltSchon(pfad, daten))
         return;
     try {
         satzdatei::schreibeDatei(pfad, daten);
     } catch (const EAFehler& e) {
-        throw Baufehler(QStringLiteral("%1: kann nicht geschrieben werden (%2)").arg(pfad, e.text()).toStdString());
+        nichtGeschrieben(pfad, e);
     }
 }

@@ -61,8 +61,22 @@ const std::vector<Inhaltsart>& inhaltsarten();
 // The file's bytes from a source text; quelle names the source in errors.
 QByteArray baueInhalt(const Inhaltsart& art, const QString& text, const QString& quelle);
 
-// Builds every content file from quellordner into ordner.
-void schreibeInhalte(const QString& ordner, const QString& quellordner);
+// A file of the working folder and the bytes it is to hold.
+struct Zieldatei {
+    QString pfad;
+    QByteArray daten;
+};
+
+// Every content file of ordner, built from quellordner; throws Baufehler on
+// the first violation, before anything is written.
+std::vector<Zieldatei> baueInhalte(const QString& ordner, const QString& quellordner);
+
+// Brings the files to their bytes as one: it takes the lock of every file that
+// differs first, so a file another program holds longer than the bound leaves
+// every file as it was; a failure while writing gives the files their old bytes
+// back. On an NFS or SMB share a file is written in place, also when its size
+// changes. Throws Baufehler naming the file.
+void erneuere(const std::vector<Zieldatei>& dateien);
 
 // Writes a file of the working folder whole or not at all (the old bytes stay);
 // throws Baufehler naming it.

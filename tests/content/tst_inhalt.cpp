@@ -2,15 +2,21 @@
 // content files from their sources with validation, and updates that keep a
 // user's data.
 #include "common/dateischreiben.h"
+#include "common/dateisperre.h"
 #include "common/satzdatei.h"
 #include "content/arbeitsordner.h"
 #include "content/fragedateien.h"
 #include "content/inhalte.h"
+#include "tests/support/freigaberegeln.h"
+#include "tests/support/konten.h"
 
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <memory>
 
 #include <sys/stat.h>
 
@@ -54,6 +60,8 @@ private slots:
     void beschaedigteEigeneDatei();
     void schreibfehlerLaesstKeineKurzeDatei_data();
     void schreibfehlerLaesstKeineKurzeDatei();
+    void erneuernAlsGanzes_data();
+    void erneuernAlsGanzes();
     void inhaltGebaut();
     void inhaltFehler_data();
     void inhaltFehler();
@@ -189,13 +197,14 @@ void TestInhalt::beschaedigteEigeneDatei()
 
 void TestInhalt::schreibfehlerLaesstKeineKurzeDatei_data()
 {
-    // a rebuild writes the missing register, then the picture, then the content files
+    // a rebuild writes the missing register, then the content files and the
+    // picture in the order of their names
     QTest::addColumn<int>("schritt");
     QTest::addColumn<int>("n");
     QTest::newRow("Register schreiben") << int(satzdatei::Schritt::Schreiben) << 1;
     QTest::newRow("Register auf die Platte") << int(satzdatei::Schritt::Leeren) << 1;
-    QTest::newRow("Bild umbenennen") << int(satzdatei::Schritt::Abschliessen) << 2;
-    QTest::newRow("Inhaltsdatei schreiben") << int(satzdatei::Schritt::Schreiben) << 3;
+    QTest::newRow("erste Inhaltsdatei umbenennen") << int(satzdatei::Schritt::Abschliessen) << 2;
+    QTest::newRow("zweite Inhaltsdatei schreiben") << int(satzdatei::Schritt::Schreiben) << 3;
 }
 
 void TestInhalt::schreibfehlerLaesstKeineKurzeDatei()
@@ -238,6 +247,79 @@ void TestInhalt::schreibfehlerLaesstKeineKurzeDatei()
         QVERIFY2(lies(dir.filePath(d)) == vorher[d] || lies(dir.filePath(d)) == neu[d], qPrintable(d));
     baueArbeitsordner(dir.path(), kQuellen);  // the next run finds nothing damaged
     QCOMPARE(lies(dir.filePath(QStringLiteral("xbasan.dat"))).size(), 840);
+}
+
+void TestInhalt::erneuernAlsGanzes_data()
+{
+    // two content files of another size, the second held or failing: both are
+    // refreshed, or every file keeps its bytes
+    QTest::addColumn<bool>("smb");        // on an SMB share, under its lock rules
+    QTest::addColumn<bool>("gehalten");   // another program holds the second file
+    QTest::addColumn<int>("fehlerNach");  // writing the n-th file fails as on a full disk
+    QTest::addColumn<QString>("meldung");  // empty: refreshed
+    const QString benutzt = QStringLiteral("zuteil1.dat: kann nicht geschrieben werden (Die Datei zuteil1.dat wird "
+                                           "gerade von einem anderen VELMORA-Programm benutzt. Es wurde nichts "
+                                           "gespeichert; bitte versuchen Sie es noch einmal.)");
+    const QString voll = QStringLiteral("zuteil1.dat: kann nicht geschrieben werden (Zu wenig Speicherplatz)");
+    QTest::newRow("Freigabe") << true << false << 0 << QString();
+    QTest::newRow("Freigabe, gehalten") << true << true << 0 << benutzt;
+    QTest::newRow("Freigabe, Platte voll") << true << false << 2 << voll;
+    QTest::newRow("lokal, gehalten") << false << true << 0 << benutzt;
+    QTest::newRow("lokal, Platte voll") << false << false << 2 << voll;
+}
+
+void TestInhalt::erneuernAlsGanzes()
+{
+    QFETCH(bool, smb);
+    QFETCH(bool, gehalten);
+    QFETCH(int, fehlerNach);
+    QFETCH(QString, meldung);
+    QTemporaryDir dir;
+    baueArbeitsordner(dir.path(), kQuellen);
+    const QString gewachsen = dir.filePath(QStringLiteral("begriffe.dat"));
+    const QString geschrumpft = dir.filePath(QStringLiteral("zuteil1.dat"));
+    const QStringList namen = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
+    QMap<QString, QByteArray> neu, vorher;
+    for (const QString& name : namen)
+        neu[name] = lies(dir.filePath(name));
+    {
+        QFile f(gewachsen);
+        QVERIFY(f.open(QIODevice::Append) && f.write("x") == 1);
+    }
+    QVERIFY(QFile::resize(geschrumpft, neu[QStringLiteral("zuteil1.dat")].size() - 1));
+    QMap<QString, ino_t> knoten;
+    for (const QString& name : namen) {
+        vorher[name] = lies(dir.filePath(name));
+        knoten[name] = knotenVon(dir.filePath(name));
+    }
+    const auto zurueck = qScopeGuard([] {
+        freigabe::setzeDateisystem(0);
+        freigabe::setze(freigabe::Regeln::Lokal);
+        Dateisperre::setzeWartezeit(0);
+        satzdatei::setzeFehlerNach(satzdatei::Schritt::Schreiben, 0);
+    });
+    if (smb) {
+        freigabe::setzeDateisystem(0xFE534D42);
+        freigabe::setze(freigabe::Regeln::SMB);
+    }
+    Dateisperre::setzeWartezeit(100);
+    satzdatei::setzeFehlerNach(satzdatei::Schritt::Schreiben, fehlerNach);
+    auto halter = gehalten ? std::make_unique<Sperrhalter>(geschrumpft) : nullptr;
+    QVERIFY(!halter || halter->pid() > 0);
+    QString gemeldet;
+    try {
+        baueArbeitsordner(dir.path(), kQuellen);
+    } catch (const Baufehler& e) {
+        gemeldet = QString::fromUtf8(e.what());
+    }
+    halter.reset();
+    QCOMPARE(gemeldet, meldung.isEmpty() ? QString() : dir.filePath(meldung));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), namen);
+    for (const QString& name : namen) {
+        QVERIFY2(lies(dir.filePath(name)) == (meldung.isEmpty() ? neu : vorher)[name], qPrintable(name));
+        // a file on the share stays the one every desk has open
+        QVERIFY2(!smb || knotenVon(dir.filePath(name)) == knoten[name], qPrintable(name));
+    }
 }
 
 void TestInhalt::inhaltGebaut()

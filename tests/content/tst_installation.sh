@@ -10,7 +10,17 @@ cmake="$1" bau="$2" quelle="$3"
 t="$(mktemp -d)"
 trap 'rm -rf "$t"' EXIT
 chmod 0755 "$t"
-"$cmake" --install "$bau" --prefix "$t/erst" >/dev/null
+# CMake's default component is everything this project installs; installed
+# by name, its list of files goes to install_manifest_Unspecified.txt, so the
+# build folder's install_manifest.txt, which the uninstall reads, stays as the
+# last real installation wrote it
+liste() { cat "$bau/install_manifest.txt" 2>/dev/null || echo "(keine)"; }
+vorher="$(liste)"
+"$cmake" --install "$bau" --prefix "$t/erst" --component Unspecified >/dev/null
+if [ "$(liste)" != "$vorher" ]; then
+  echo "FAIL: install_manifest.txt des Build-Ordners wurde überschrieben"
+  exit 1
+fi
 mv "$t/erst" "$t/praefix"  # a moved prefix still finds its files
 for p in velmora velmora-datadir; do
   [ -x "$t/praefix/bin/$p" ] || { echo "FAIL: bin/$p fehlt"; exit 1; }
