@@ -49,9 +49,11 @@ bool haelt(int slot, const QString& name)
     return datei.liesText() == name;
 }
 
+QString nichtMehrDa(const QString& name) { return QStringLiteral("Der Nutzer %1 ist nicht mehr eingetragen.").arg(name); }
+
 QString nichtMehrEingetragen(const QString& name)
 {
-    return QStringLiteral("Der Nutzer %1 ist nicht mehr eingetragen. Das Ergebnis wurde nicht gespeichert.").arg(name);
+    return nichtMehrDa(name) + QStringLiteral(" Das Ergebnis wurde nicht gespeichert.");
 }
 
 int belegt(const QStringList& plaetze)

@@ -30,6 +30,9 @@ Eintrag trageEin(const QString& name);
 bool haelt(int slot, const QString& name);
 // What such a save shows instead of saving.
 QString nichtMehrEingetragen(const QString& name);
+// What a window shows instead of the results it read for such a user: they
+// may be those of the next user in his slot.
+QString nichtMehrDa(const QString& name);
 }
 
 // Sets the captions of the two main windows to the current user.

@@ -12,6 +12,7 @@
 #include "platform/schriften.h"
 #include "platform/tasten.h"
 #include "shell/ergebnisse.h"
+#include "shell/nutzerregister.h"
 
 #include <algorithm>
 #include <cmath>
@@ -180,6 +181,14 @@ void Tdat01::wahl()
         mem1dat01->appendPlainText(e.zeile);
     }
     datei.schliesse();
+    // the register after the results: if it still holds him, they were his
+    if (!nutzerregister::haelt(nutzer, nutzername)) {
+        mem1dat01->clear();
+        m_gezeigtFuer = 0;
+        m_gezeigtFuerName.clear();
+        dialog::zeige(nutzerregister::nichtMehrDa(nutzername));
+        return;
+    }
     m_gezeigtFuer = nutzer;
     m_gezeigtFuerName = nutzername;
     if (m < 1)

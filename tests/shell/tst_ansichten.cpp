@@ -161,8 +161,7 @@ void TestAnsichten::init()
 {
     m_ordner = std::make_unique<Arbeitsordner>();
     uhr::setzeQuelle(&m_uhr);
-    nutzer = 7;
-    nutzername = QStringLiteral("Eva");
+    waehleNutzer(7, QStringLiteral("Eva"));
 }
 
 void TestAnsichten::cleanup()
@@ -338,6 +337,14 @@ void TestAnsichten::dat01NeuerNutzerAufAltemPlatz()
     QVERIFY(f.mem1dat01->toPlainText().isEmpty());
     const QImage& bild = f.pb->bild();
     QVERIFY(bild.isNull() || bild.pixelColor(ersterBalken) != farbe::blau);
+    // the other desk deletes Carla and enters Dora, who trains there: Carla's
+    // "Daten" must not show Dora's lines
+    setzeRegister({QStringLiteral("Anna"), QStringLiteral("Dora")});
+    setzeErgebnisse(37, 2, QStringList(10, QStringLiteral("08.03.2026   700")));
+    waehleMitTasten(f.lbox, 36);
+    QTest::keyClick(f.lbox, Qt::Key_Return);
+    QVERIFY(f.mem1dat01->toPlainText().isEmpty());
+    QCOMPARE(skript.texte.last(), QStringLiteral("Der Nutzer Carla ist nicht mehr eingetragen."));
 }
 
 void TestAnsichten::dat02Plaetze()
@@ -502,7 +509,7 @@ void TestAnsichten::datlistZeilen()
 void TestAnsichten::datlistDrucken()
 {
     Tdatlist& f = Tdatlist::instanz();
-    nutzername = QStringLiteral("Ein sehr langer Name");
+    waehleNutzer(7, QStringLiteral("Ein sehr langer Name"));
     f.show();
     const QString datei = m_ordner->pfad(QStringLiteral("ueberblick.pdf"));
     Druckauftrag::setzeZieldatei(datei);

@@ -237,7 +237,7 @@ void TestFenster::fokusGezeichnet()
 {
     QFETCH(Fenster, fenster);
     QFETCH(QStringList, reihe);
-    nutzer = 1;
+    waehleNutzer(1, QStringLiteral("Anna"));
     Form* f = fenster();
     f->show();
     QApplication::setActiveWindow(f);

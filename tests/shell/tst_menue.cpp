@@ -257,7 +257,10 @@ void TestMenue::nutzerpruefung()
     QFETCH(QString, mitNutzer);
     const Menueart art = knopfmenue ? Menueart::Knopfmenue : Menueart::Windowsmenue;
     for (int u : {0, 3}) {
-        nutzer = u;
+        if (u == 0)
+            nutzer = 0;
+        else
+            waehleNutzer(u, QStringLiteral("Carla"));
         m_fenster->gezeigt.clear();
         m_geoeffnet.clear();
         dialog::Skript skript;
