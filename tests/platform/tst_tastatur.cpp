@@ -3,12 +3,14 @@
 // icewm or metacity), since where the focus goes differs offscreen. Keys are
 // typed into the window the desktop has focused, as a person types them; the close
 // box is the desktop's close request.
-// - Every registered window with a Start button: opened through the dispatcher
-//   (the rules window left by Enter), started by Space and left by Esc (by the close
-//   box where Esc does not leave it then), opened and started by Space and left by
-//   the close box; opened again, Space starts a run, and once more, Enter does.
-//   On every opening its controls stand where they stood on the first, idle and
-//   just after the start (a board among them, and with it its cells).
+// - Every exercise window: opened through the dispatcher (the rules window left
+//   by Enter). One with a Start button: started by Space, then Esc; Esc before
+//   Start; opened again, Space starts a run, and once more, Enter does. Where Esc
+//   does not leave the window (as the table below says), the close box does. On
+//   every opening its controls stand where they stood on the first, idle and just
+//   after the start (a board among them, and with it its cells). One without: Esc
+//   as it opens, and the close box. Leaving records nothing in the result and
+//   highscore files, except where the table says the window records its run.
 // - Every administration window, three openings each: its task by keyboard alone
 //   (a user shown, entered, chosen and deleted; results viewed, in "Daten" only
 //   the current user's; a plan run, made, changed and deleted), beginning with the
@@ -21,6 +23,7 @@
 #include "platform/leinwand.h"
 #include "shell/aufruf.h"
 #include "shell/ergebnisse.h"
+#include "shell/highscore.h"
 #include "shell/nutzerregister.h"
 #include "shell/planlauf.h"
 #include "shell/programmtabelle.h"
@@ -34,6 +37,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -164,15 +168,20 @@ public:
     bool laufe(const std::function<void()>& oeffnen)
     {
         m_uhr.start();
-        QTimer takt;
-        takt.setInterval(2);
-        QObject::connect(&takt, &QTimer::timeout, &takt, [this] { weiter(); });
-        takt.start();
+        // A timer does not fire again while its last firing runs: each tick sets the
+        // next before its steps, so that the script goes on inside a window that a
+        // step opened (a message shown as the exercise closes).
+        std::function<void()> tick;
+        QObject takt;
+        tick = [&] {
+            QTimer::singleShot(2, &takt, tick);
+            weiter();
+        };
+        QTimer::singleShot(2, &takt, tick);
         oeffnen();
         m_oeffnenZurueck = true;
         while (m_i < m_schritte.size() && m_fehler.isEmpty())
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        takt.stop();
         return m_fehler.isEmpty();
     }
     QString fehler() const { return m_fehler; }
@@ -246,9 +255,9 @@ QPushButton* startknopf(QWidget* fenster)
     return nullptr;
 }
 
-// Every registered exercise whose window has a Start button, found by opening
-// each through the program table without showing it.
-QList<std::pair<int, Form*>> fensterMitStart()
+// Every registered exercise window, found by opening each through the program
+// table without showing it.
+QList<std::pair<int, Form*>> alleUebungsfenster()
 {
     QList<std::pair<int, Form*>> liste;
     Form* erstes = nullptr;
@@ -263,12 +272,59 @@ QList<std::pair<int, Form*>> fensterMitStart()
         erstes = nullptr;
         aktprogramm = n;
         Programmtabelle::global().oeffne(n);
-        if (erstes && startknopf(erstes))
+        if (erstes)
             liste.push_back({n, erstes});
     }
     Form::setzeModalErsatz(nullptr);
     return liste;
 }
+
+// The result files and the highscore file as they are now, by name.
+QMap<QString, QByteArray> aufzeichnungen(const Arbeitsordner& ordner)
+{
+    QMap<QString, QByteArray> dateien;
+    for (int k = 0; k <= 9; ++k)
+        dateien.insert(ergebnis::dateiname(k), ordner.lies(ergebnis::dateiname(k)));
+    dateien.insert(highscore::kDatei, ordner.lies(highscore::kDatei));
+    return dateien;
+}
+
+QStringList geaendert(const QMap<QString, QByteArray>& jetzt, const QMap<QString, QByteArray>& vorher)
+{
+    QStringList namen;
+    for (auto it = jetzt.cbegin(); it != jetzt.cend(); ++it)
+        if (vorher.value(it.key()) != it.value())
+            namen << it.key();
+    return namen;
+}
+
+// Where Esc leaves an exercise window. In the others it does neither before nor
+// just after Start: never in Tastaturspiel, Mausspiel, Reaktion, Sterne,
+// Pferderennen, "QUIZ" and the level choices; not while what is to be remembered
+// is shown in Ketten, Schlüssel, Zahlmerk, Städte, Alter, Zahlentest, Wortmuster
+// and the like. At any time, in a window without Start as soon as it opens:
+const QSet<int> kEscImmer{
+    20, 21, 23, 39, 54,                     // Zuordnungen Mathematik, Summenquadrat, Ergänzen, Galgenmann
+    61, 62, 66, 67, 70, 71,                 // Tetris, Tatris, SCHLANGE, SCHLANGE II, Matrix I and II
+    85, 86, 93, 94, 102,                    // MiniMemo I and II, Memory I and II, Zahlen raten
+    109, 110, 111, 112, 113, 114, 115, 116, // FARFO I, Figuren legen, Alphamix, Sammeln I-III, Vergleiche, FARFO II
+    128, 129, 130,                          // the Silben quizzes
+};
+// Once the run has started, with its first task open (or once a block is chosen),
+// but not before:
+const QSet<int> kEscNachStart{
+    13, 14, 15, 16, 17, 18, 19,                     // Zahlen tippen to Mathespiel
+    25, 26, 27, 28, 29, 30, 31, 32, 33, 34, 35,     // Rechenketten to Matrix*
+    37, 38, 40, 41, 42, 43, 49, 50, 51, 53, 55, 56, // the word and sentence exercises
+    44, 45, 46, 47, 52, 57, 58, 59, 122, 123, 124, // after the block choice
+    65, 73, 74, 75, 79, 81, 82,                     // Ziffernsumme to Ziffern sortieren
+    92, 97, 98, 99, 100, 101, 103, 117, 118,        // Repro, the logic rows, Alphaketten, Musterband
+    121, 125, 126, 127,                             // the quizzes but "QUIZ"
+};
+// These record their run however the window closes; the others record nothing
+// when left by Esc or the close box. The level choices have no close box:
+// "0" leaves them, and records.
+const QSet<int> kZaehltBeimSchliessen{66, 67, 105, 106, 107, 119};
 
 // Where every control that the window shows stands, by its path of names.
 using Lage = QMap<QString, QRect>;
@@ -337,8 +393,8 @@ class TestTastatur : public QObject {
 private slots:
     void initTestCase();
     void init();
-    void startfenster_data();
-    void startfenster();
+    void uebungsfenster_data();
+    void uebungsfenster();
     void verwaltung_data();
     void verwaltung();
     void cleanupTestCase();
@@ -346,7 +402,7 @@ private slots:
 private:
     std::unique_ptr<Arbeitsordner> m_ordner;
     std::unique_ptr<TForm1> m_start;
-    QList<std::pair<int, Form*>> m_startfenster;
+    QList<std::pair<int, Form*>> m_uebungsfenster;
 };
 
 void TestTastatur::initTestCase()
@@ -358,7 +414,7 @@ void TestTastatur::initTestCase()
     m_start = std::make_unique<TForm1>();
     m_start->zeige();
     QTRY_VERIFY_WITH_TIMEOUT(m_start->isActiveWindow() && m_start->frameGeometry() != m_start->geometry(), 15000);
-    m_startfenster = fensterMitStart();
+    m_uebungsfenster = alleUebungsfenster();
 }
 
 void TestTastatur::init()
@@ -375,55 +431,98 @@ void TestTastatur::cleanupTestCase()
     m_ordner.reset();
 }
 
-void TestTastatur::startfenster_data()
+void TestTastatur::uebungsfenster_data()
 {
     QTest::addColumn<int>("programm");
     QTest::addColumn<Form*>("fenster");
-    for (const auto& [n, f] : std::as_const(m_startfenster))
-        QTest::addRow("%d %s", n, qPrintable(f->windowTitle())) << n << f;
+    QTest::addColumn<bool>("escVorStart");
+    QTest::addColumn<bool>("escGestartet");
+    QTest::addColumn<bool>("zaehlt");
+    for (const auto& [n, f] : std::as_const(m_uebungsfenster))
+        QTest::addRow("%d %s", n, qPrintable(f->windowTitle()))
+            << n << f << kEscImmer.contains(n) << (kEscImmer.contains(n) || kEscNachStart.contains(n))
+            << kZaehltBeimSchliessen.contains(n);
 }
 
-void TestTastatur::startfenster()
+void TestTastatur::uebungsfenster()
 {
     QFETCH(int, programm);
     QFETCH(Form*, fenster);
+    QFETCH(bool, escVorStart);
+    QFETCH(bool, escGestartet);
+    QFETCH(bool, zaehlt);
     dialog::Skript skript;
     QPushButton* start = startknopf(fenster);
+    auto* wahl = fenster->findChild<QLineEdit*>(QStringLiteral("wahl"));
     Lage erste[2];
-    // 1: Space starts, Esc leaves; 2: Space starts, the close box leaves; 3 and 4:
-    // Space, then Enter, start the reopened window
-    const struct {
+    // With Start: 1: Space starts, then Esc; 2: Esc before Start, then Space; 3
+    // and 4: Space, then Enter, start the reopened window. Without: 1: Esc as it
+    // opens; 2: block 1 chosen where the window asks for a block, then Esc. Where
+    // Esc left nothing, the close box leaves (or "0" the level choice).
+    struct Oeffnung {
         Qt::Key start;
-        bool esc;
-    } oeffnungen[] = {{Qt::Key_Space, true}, {Qt::Key_Space, false}, {Qt::Key_Space, false}, {Qt::Key_Return, false}};
+        bool escVorher;
+        bool escNachher;
+    };
+    const QList<Oeffnung> oeffnungen =
+        start ? QList<Oeffnung>{{Qt::Key_Space, false, true},
+                                {Qt::Key_Space, true, false},
+                                {Qt::Key_Space, false, false},
+                                {Qt::Key_Return, false, false}}
+        : fenster->hatSchliessfeld() ? QList<Oeffnung>{{Qt::Key_unknown, true, false}, {Qt::Key_unknown, false, wahl != nullptr}}
+                                     : QList<Oeffnung>{{Qt::Key_unknown, true, false}};
     int oeffnung = 0;
-    for (const auto& o : oeffnungen) {
+    for (const Oeffnung& o : oeffnungen) {
         ++oeffnung;
+        const auto vorher = aufzeichnungen(*m_ordner);
         Fahrplan f;
         f.aktiv(QStringLiteral("regel"));
         f.taste(QStringLiteral("Enter on the rules"), Qt::Key_Return, QStringLiteral("\r"));
         f.aktiv(fenster->objectName());
         Lage jetzt[2];  // idle, and just after the start
         f.tue(QStringLiteral("layout"), [&] { jetzt[0] = lage(fenster); });
-        f.pruefe(QStringLiteral("idle, Start shown"), [&] { return start->isVisible(); });
-        const QString text = o.start == Qt::Key_Space ? QStringLiteral(" ") : QStringLiteral("\r");
-        f.taste(o.start == Qt::Key_Space ? QStringLiteral("Space") : QStringLiteral("Enter"), o.start, text);
-        f.pruefe(QStringLiteral("a run started (Start hidden)"), [&] {
-            jetzt[1] = lage(fenster);
-            return !start->isVisible();
-        });
-        if (o.esc) {
-            f.taste(QStringLiteral("Esc"), Qt::Key_Escape, QStringLiteral("\x1b"));
-            f.tue(QStringLiteral("the close box, where Esc left nothing"), [&] {
-                if (fenster->isVisible())
-                    schliessfeld(fenster);
+        // Esc, and whether it left the window as it should
+        const auto esc = [&](const QString& wann, bool verlaesst) {
+            f.taste(QStringLiteral("Esc ") + wann, Qt::Key_Escape, QStringLiteral("\x1b"));
+            f.pruefe(QStringLiteral("Esc ") + wann + (verlaesst ? QStringLiteral(" left") : QStringLiteral(" stayed")),
+                     [&fenster, verlaesst] { return fenster->isVisible() != verlaesst; });
+            return verlaesst;
+        };
+        bool zu = o.escVorher && esc(start ? QStringLiteral("before Start") : QStringLiteral("on opening"), escVorStart);
+        if (start && !zu) {
+            f.pruefe(QStringLiteral("idle, Start shown"), [&] { return start->isVisible(); });
+            const QString text = o.start == Qt::Key_Space ? QStringLiteral(" ") : QStringLiteral("\r");
+            f.taste(o.start == Qt::Key_Space ? QStringLiteral("Space") : QStringLiteral("Enter"), o.start, text);
+            f.pruefe(QStringLiteral("a run started (Start hidden)"), [&] {
+                jetzt[1] = lage(fenster);
+                return !start->isVisible();
             });
-        } else {
+            zu = o.escNachher && esc(QStringLiteral("after Start"), escGestartet);
+        }
+        if (wahl && o.escNachher) {
+            f.pruefe(QStringLiteral("the block choice shown"), [&] { return wahl->isVisible(); });
+            f.taste(QStringLiteral("1"), Qt::Key_1, QStringLiteral("1"));
+            f.taste(QStringLiteral("Enter on the block"), Qt::Key_Return, QStringLiteral("\r"));
+            f.pruefe(QStringLiteral("a run started (the choice hidden)"), [&] { return !wahl->isVisible(); });
+            zu = esc(QStringLiteral("after the block choice"), escGestartet);
+        }
+        if (!zu && fenster->hatSchliessfeld()) {
             f.tue(QStringLiteral("the close box"), [&] { schliessfeld(fenster); });
+        } else if (!zu) {
+            f.taste(QStringLiteral("0"), Qt::Key_0, QStringLiteral("0"));
+            f.taste(QStringLiteral("Enter after 0"), Qt::Key_Return, QStringLiteral("\r"));
+        }
+        if (zaehlt) {
+            f.aktiv(QStringLiteral("Form3"));
+            f.taste(QStringLiteral("Enter on O.K."), Qt::Key_Return, QStringLiteral("\r"));
         }
         f.warte(QStringLiteral("window closed"), [&] { return !fenster->isVisible(); });
         const bool gut = f.laufe([&] { aufruf(programm, Menueart::Windowsmenue); });
         QVERIFY2(gut, qPrintable(QStringLiteral("opening %1: %2").arg(oeffnung).arg(f.fehler())));
+        // a run left early records nothing, unless the window records whenever it closes
+        const QStringList anders = geaendert(aufzeichnungen(*m_ordner), vorher);
+        QVERIFY2(zaehlt != anders.isEmpty(),
+                 qPrintable(QStringLiteral("opening %1: changed: ").arg(oeffnung) + anders.join(QLatin1Char(' '))));
         // the controls stand where they stood on the first opening, before and after the start
         for (int i = 0; i < 2; ++i) {
             if (oeffnung == 1)
