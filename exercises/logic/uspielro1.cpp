@@ -156,6 +156,9 @@ void Tspielro1::FormActivate()
     m_punkte = 0;
     m_bereit = false;
     Edit1->clear();
+    // nothing of the last opening's user stays in view while this one's record is read
+    Memo1->clear();
+    Memo2->clear();
     try {
         Satzdatei d(m_art.datei, levelstand::kSatzgroesse);
         d.positioniere(nutzer - 1);
