@@ -341,6 +341,9 @@ void TestSperren::gesperrtLesenUndSpeichern()
 void TestSperren::zuVieleDateien()
 {
     const QString bericht = alsKonto(diesesKonto(), [] {
+        // the sanitizers' type check needs a descriptor the first time it
+        // meets a type: it meets the error's type here, while there are some
+        (void)EAFehler(4).text();
         const rlimit r{64, 64};
         ::setrlimit(RLIMIT_NOFILE, &r);
         while (::open("/dev/null", O_RDONLY) >= 0) {
