@@ -153,6 +153,9 @@ void schreibeHinein(int fd, const QByteArray& daten, const QByteArray& alt, int 
     }
 }
 
+// The name of the file at pfad, as a message names it.
+QString dateiname(const QByteArray& pfad) { return QFileInfo(QFile::decodeName(pfad)).fileName(); }
+
 bool istKopie(const QString& name)
 {
     static const QRegularExpression kopie(QStringLiteral("^\\..+\\.velmora-[A-Za-z0-9]{6}$"));
@@ -268,7 +271,7 @@ bool Auftrag::ausfuehren()
         if (!sperre)
             throw EAFehler(5);
         if (!sperre->schreibbar())
-            throw EAFehler::nurLesbar(QFileInfo(QFile::decodeName(ziel)).fileName());
+            throw EAFehler::nurLesbar(dateiname(ziel));
         schreibeHinein(sperre->fd(), daten, alt, satzgroesse);
         return false;
     }
@@ -337,7 +340,7 @@ void ersetzeGanz(Dateisperre& sperre, const QByteArray& daten, QByteArray& alt)
         return;
     }
     if (!sperre.schreibbar())
-        throw EAFehler::nurLesbar(QFileInfo(QFile::decodeName(sperre.pfad())).fileName());
+        throw EAFehler::nurLesbar(dateiname(sperre.pfad()));
     // the lock keeps every reader out until the file is whole again
     schreibeAn(sperre.fd(), daten.constData(), daten.size(), 0);
     if (gestellterFehler(Schritt::Schreiben))

@@ -120,7 +120,9 @@ std::shared_ptr<Dateisperre> Dateisperre::nimm(const QByteArray& pfad, const QSt
         if (std::shared_ptr<Dateisperre> s = schon->second.lock())
             return s;
     const bool speichern = zweck == Zweck::Speichern;
-    const auto inBenutzung = [&] { return speichern ? EAFehler::gesperrt(anzeigename) : EAFehler::gesperrtBeimLesen(anzeigename); };
+    const auto inBenutzung = [&] {
+        return speichern ? EAFehler::gesperrt(anzeigename) : EAFehler::gesperrtBeimLesen(anzeigename);
+    };
     const qint64 bis = jetztNs() + qint64(g_wartezeitMs) * 1000000;
     for (qint64 pause = kErstePauseNs;;) {
         bool schreibbar = false;

@@ -3,6 +3,7 @@
 #include "common/satzdatei.h"
 #include "common/textformat.h"
 #include "common/zustand.h"
+#include "platform/dialoge.h"
 #include "shell/uform1.h"
 
 #include <QApplication>
@@ -49,11 +50,21 @@ bool haelt(int slot, const QString& name)
     return datei.liesText() == name;
 }
 
+namespace {
 QString nichtMehrDa(const QString& name) { return QStringLiteral("Der Nutzer %1 ist nicht mehr eingetragen.").arg(name); }
+}
 
 QString nichtMehrEingetragen(const QString& name)
 {
     return nichtMehrDa(name) + QStringLiteral(" Das Ergebnis wurde nicht gespeichert.");
+}
+
+bool aktuellerNochDa()
+{
+    if (haelt(nutzer, nutzername))
+        return true;
+    dialog::zeige(nichtMehrDa(nutzername));
+    return false;
 }
 
 int belegt(const QStringList& plaetze)

@@ -30,9 +30,11 @@ Eintrag trageEin(const QString& name);
 bool haelt(int slot, const QString& name);
 // What such a save shows instead of saving.
 QString nichtMehrEingetragen(const QString& name);
-// What a window shows instead of the results it read for such a user: they
-// may be those of the next user in his slot.
-QString nichtMehrDa(const QString& name);
+// For a window that has read the current user's results: true when the
+// register, read after them, still holds him, so they were his. Otherwise it
+// says so, and the window shows none of them: they may be those of the next
+// user in his slot.
+bool aktuellerNochDa();
 }
 
 // Sets the captions of the two main windows to the current user.

@@ -181,12 +181,10 @@ void Tdat01::wahl()
         mem1dat01->appendPlainText(e.zeile);
     }
     datei.schliesse();
-    // the register after the results: if it still holds him, they were his
-    if (!nutzerregister::haelt(nutzer, nutzername)) {
+    if (!nutzerregister::aktuellerNochDa()) {
         mem1dat01->clear();
         m_gezeigtFuer = 0;
         m_gezeigtFuerName.clear();
-        dialog::zeige(nutzerregister::nichtMehrDa(nutzername));
         return;
     }
     m_gezeigtFuer = nutzer;

@@ -6,7 +6,6 @@
 #include "common/uhr.h"
 #include "common/zustand.h"
 #include "platform/anwendung.h"
-#include "platform/dialoge.h"
 #include "platform/drucker.h"
 #include "platform/schriften.h"
 #include "shell/ergebnisse.h"
@@ -123,11 +122,8 @@ void Tdatlist::FormShow()
         Memo1->appendPlainText(datlist::zeile(kurznamen(b / 11 + 2, b % 11), best, letzte[b]));
     }
     hoch.schliesse();
-    // the register after the results: if it still holds him, they were his
-    if (!nutzerregister::haelt(nutzer, nutzername)) {
+    if (!nutzerregister::aktuellerNochDa())
         Memo1->clear();
-        dialog::zeige(nutzerregister::nichtMehrDa(nutzername));
-    }
     Memo1->moveCursor(QTextCursor::Start);
     Button2->setFocus();
 }

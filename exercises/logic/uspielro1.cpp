@@ -165,9 +165,7 @@ void Tspielro1::FormActivate()
         m_stati = levelstand::ausText(d.liesText());
         m_gelesen = m_stati;
         d.schliesse();
-        // the register after the record: if it still holds him, it was his
-        if (!nutzerregister::haelt(nutzer, nutzername)) {
-            dialog::zeige(nutzerregister::nichtMehrDa(nutzername));
+        if (!nutzerregister::aktuellerNochDa()) {
             QTimer::singleShot(0, this, [this] { close(); });
             return;
         }
