@@ -4,7 +4,12 @@
 
 VelmoraFehler::VelmoraFehler(const QString& text) : std::runtime_error(text.toStdString()) {}
 
-EAFehler::EAFehler(int code) : VelmoraFehler(textFuer(code)), m_code(code) {}
+EAFehler::EAFehler(int code) : EAFehler(code, textFuer(code)) {}
+
+EAFehler::EAFehler(int code, const QString& grund, const QString& folge)
+    : VelmoraFehler(folge.isEmpty() ? grund : grund + QLatin1Char(' ') + folge), m_code(code), m_grund(grund)
+{
+}
 
 QString EAFehler::textFuer(int code)
 {
@@ -43,16 +48,14 @@ EAFehler EAFehler::ausErrno(int err)
 
 EAFehler EAFehler::gesperrt(const QString& datei)
 {
-    return EAFehler(33, QStringLiteral("Die Datei %1 wird gerade von einem anderen VELMORA-Programm benutzt. "
-                                       "Es wurde nichts gespeichert; bitte versuchen Sie es noch einmal.")
-                            .arg(datei));
+    return EAFehler(33, QStringLiteral("Die Datei %1 wird gerade von einem anderen VELMORA-Programm benutzt.").arg(datei),
+                    QStringLiteral("Es wurde nichts gespeichert; bitte versuchen Sie es noch einmal."));
 }
 
 EAFehler EAFehler::gesperrtBeimLesen(const QString& datei)
 {
-    return EAFehler(33, QStringLiteral("Die Datei %1 wird gerade von einem anderen VELMORA-Programm benutzt. "
-                                       "Bitte versuchen Sie es noch einmal.")
-                            .arg(datei));
+    return EAFehler(33, QStringLiteral("Die Datei %1 wird gerade von einem anderen VELMORA-Programm benutzt.").arg(datei),
+                    QStringLiteral("Bitte versuchen Sie es noch einmal."));
 }
 
 EAFehler EAFehler::ohneSperren(const QString& datei, int err, bool speichern)
@@ -60,14 +63,13 @@ EAFehler EAFehler::ohneSperren(const QString& datei, int err, bool speichern)
     const QString text = QStringLiteral("Die Datei %1 kann nicht gesperrt werden: Der Server der Freigabe gibt keine "
                                         "Dateisperren.")
                              .arg(datei);
-    return EAFehler(err, speichern ? text + QStringLiteral(" Es wurde nichts gespeichert.") : text);
+    return EAFehler(err, text, speichern ? QStringLiteral("Es wurde nichts gespeichert.") : QString());
 }
 
 EAFehler EAFehler::nurLesbar(const QString& datei)
 {
-    return EAFehler(5, QStringLiteral("Zugriff verweigert: Dieses Konto darf die Datei %1 nur lesen. "
-                                      "Es wurde nichts gespeichert.")
-                           .arg(datei));
+    return EAFehler(5, QStringLiteral("Zugriff verweigert: Dieses Konto darf die Datei %1 nur lesen.").arg(datei),
+                    QStringLiteral("Es wurde nichts gespeichert."));
 }
 
 Konvertierungsfehler Konvertierungsfehler::integer(const QString& s)

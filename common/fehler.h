@@ -32,10 +32,14 @@ public:
     static EAFehler ohneSperren(const QString& datei, int err, bool speichern);
     // 5: a save into a file this account may only read.
     static EAFehler nurLesbar(const QString& datei);
+    // The reason alone, without what the text says of saving, for a message
+    // that tells for itself what was saved and what not.
+    QString grund() const { return m_grund; }
 
 private:
-    EAFehler(int code, const QString& text) : VelmoraFehler(text), m_code(code) {}
+    EAFehler(int code, const QString& grund, const QString& folge = {});
     int m_code;
+    QString m_grund;
 };
 
 // A text that is no number.

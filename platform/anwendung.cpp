@@ -79,16 +79,17 @@ void setzeFehlerbeobachter(std::function<void(const std::exception&)> beobachter
     g_fehlerbeobachter = std::move(beobachter);
 }
 
-void zeigeFehler(const std::exception& e)
+QString fehlertext(const std::exception& e)
 {
     if (g_fehlerbeobachter)
         g_fehlerbeobachter(e);
     // the run-time library names a failed allocation in English
     if (dynamic_cast<const std::bad_alloc*>(&e))
-        dialog::zeige(QStringLiteral("Zu wenig Arbeitsspeicher."));
-    else
-        dialog::zeige(QString::fromUtf8(e.what()));
+        return QStringLiteral("Zu wenig Arbeitsspeicher.");
+    return QString::fromUtf8(e.what());
 }
+
+void zeigeFehler(const std::exception& e) { dialog::zeige(fehlertext(e)); }
 
 void schuetze(const std::function<void()>& handler)
 {

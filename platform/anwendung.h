@@ -23,5 +23,8 @@ void schuetze(const std::function<void()>& handler);
 // Shows the text of an error in the error box; a failed allocation as
 // "Zu wenig Arbeitsspeicher.".
 void zeigeFehler(const std::exception& e);
+// What zeigeFehler would show, for a message that gathers several errors; the
+// tests' observer learns of the error here, as if it were shown.
+QString fehlertext(const std::exception& e);
 // Tests learn of every error before it is shown (empty: nobody listens).
 void setzeFehlerbeobachter(std::function<void(const std::exception&)> beobachter);

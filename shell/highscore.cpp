@@ -48,6 +48,8 @@ Liste liesBlock(int b)
 
 void aendereBlock(int b, const std::function<bool(Liste&)>& aendern)
 {
+    // a save: held too long, the list says that nothing was saved
+    const Dateigruppe schritt({kDatei});
     Satzdatei datei(kDatei, kSatzgroesse);
     Liste liste = liesAus(datei, b);
     if (!aendern(liste))

@@ -1,5 +1,6 @@
 #include "shell/uebungsrahmen.h"
 
+#include "common/fehler.h"
 #include "common/punkte.h"
 #include "common/satzdatei.h"
 #include "common/uhr.h"
@@ -12,6 +13,7 @@
 #include "shell/umeldung.h"
 
 #include <QWidget>
+#include <algorithm>
 #include <functional>
 
 void Uebungslauf::starte(int aufgaben)
@@ -36,45 +38,108 @@ void Uebungslauf::beende(QWidget* fenster, int programmnummer, float endpunkte, 
         fenster->close();
 }
 
-namespace {
-
-// One save for the current user: the register and datei locked in the order of
-// their names, the check, the save. False, with nothing saved, when the
-// register no longer holds him. A file error is shown once both are let go:
-// a message box must not hold the files.
-bool fuerDenNutzer(const QString& datei, const std::function<void()>& speichern)
+bool Laufende::speichere(Eintrag was, const QString& datei, const std::function<void()>& speichern)
 {
-    bool eingetragen = true;
+    ++m_versuche;
     try {
         const Dateigruppe schritt({nutzerregister::kDatei, datei});
-        eingetragen = nutzerregister::haelt(nutzer, nutzername);
-        if (eingetragen)
-            speichern();
+        if (!nutzerregister::haelt(nutzer, nutzername)) {
+            m_nichtEingetragen = true;
+            return false;
+        }
+        speichern();
     } catch (const std::exception& fehler) {
-        zeigeFehler(fehler);
+        const QString text = fehlertext(fehler);
+        const auto* ea = dynamic_cast<const EAFehler*>(&fehler);
+        m_fehlschlaege.push_back({was, ea ? ea->grund() : text});
     }
-    return eingetragen;
+    return true;
+}
+
+namespace {
+
+QString genannt(const std::vector<Laufende::Eintrag>& eintraege)
+{
+    static const QString kName[] = {QStringLiteral("das Ergebnis"), QStringLiteral("der Highscore"),
+                                    QStringLiteral("der Levelstand")};
+    QString text;
+    for (size_t i = 0; i < eintraege.size(); ++i) {
+        if (i > 0)
+            text += i + 1 == eintraege.size() ? QStringLiteral(" und ") : QStringLiteral(", ");
+        text += kName[int(eintraege[i])];
+    }
+    text[0] = text[0].toUpper();
+    return text;
+}
+
+QString alsSatz(const QString& text)
+{
+    return text.endsWith(QLatin1Char('.')) || text.endsWith(QLatin1Char('!')) ? text : text + QLatin1Char('.');
 }
 
 }
 
-bool laufEintragen(int n, float punkte)
+void Laufende::melde()
+{
+    if (m_nichtEingetragen) {
+        dialog::zeige(nutzerregister::nichtMehrEingetragen(nutzername));
+    } else if (!m_fehlschlaege.empty()) {
+        // entries refused for one reason are named together, in the order tried
+        std::vector<QString> gruende;
+        std::vector<std::vector<Eintrag>> wer;
+        for (const Fehlschlag& f : m_fehlschlaege) {
+            const auto it = std::find(gruende.begin(), gruende.end(), f.grund);
+            if (it == gruende.end()) {
+                gruende.push_back(f.grund);
+                wer.push_back({f.was});
+            } else {
+                wer[size_t(it - gruende.begin())].push_back(f.was);
+            }
+        }
+        QStringList zeilen;
+        for (size_t i = 0; i < gruende.size(); ++i)
+            zeilen << genannt(wer[i])
+                          + (wer[i].size() > 1 ? QStringLiteral(" wurden nicht gespeichert. ")
+                                               : QStringLiteral(" wurde nicht gespeichert. "))
+                          + alsSatz(gruende[i]);
+        if (int(m_fehlschlaege.size()) == m_versuche)
+            zeilen << QStringLiteral("Es wurde nichts gespeichert.");
+        dialog::zeige(zeilen.join(QLatin1Char('\n')));
+    }
+    m_fehlschlaege.clear();
+    m_versuche = 0;
+    m_nichtEingetragen = false;
+}
+
+bool laufEintragen(int n, float punkte, Laufende& ende)
 {
     const QString neu = ergebnis::neuerSatz(punkte);
     QString vorher;
     double bester = 0.0;
     // a user deleted between the two steps lost the result with his slot
-    if (!fuerDenNutzer(ergebnis::dateiname(n / 12 - 1), [&] { ergebnis::trageEin(nutzer, n, neu, vorher); })
-        || !fuerDenNutzer(highscore::kDatei, [&] { highscore::trageEin(n, punkte, nutzername, bester); })) {
-        dialog::zeige(nutzerregister::nichtMehrEingetragen(nutzername));
+    if (!ende.speichere(Laufende::Eintrag::Ergebnis, ergebnis::dateiname(n / 12 - 1),
+                        [&] { ergebnis::trageEin(nutzer, n, neu, vorher); })
+        || !ende.speichere(Laufende::Eintrag::Highscore, highscore::kDatei,
+                           [&] { highscore::trageEin(n, punkte, nutzername, bester); }))
         return false;
-    }
     ergebnis::setzeZeile(n, neu, vorher);
     highscore::schliesseZeileAb(bester, punkte);
     return true;
 }
 
-bool uebungsende(int programmnummer, float endpunkte, const QString& text, Endfolge folge)
+bool laufEintragen(int n, float punkte)
+{
+    Laufende ende;
+    const bool eingetragen = laufEintragen(n, punkte, ende);
+    ende.melde();
+    return eingetragen;
+}
+
+namespace {
+
+// sofort: the message of what was not saved follows the entries at once, as
+// a file error always did, before a message window that comes after them
+bool ablauf(int programmnummer, float endpunkte, const QString& text, Endfolge folge, Laufende& ende, bool sofort)
 {
     const QString t = text.isEmpty() ? punkte::meldungText(endpunkte) : text;
     if (folge == Endfolge::Meldefenster) {
@@ -83,10 +148,25 @@ bool uebungsende(int programmnummer, float endpunkte, const QString& text, Endfo
     } else if (folge == Endfolge::Meldebox) {
         dialog::zeige(t);
     }
-    const bool eingetragen = laufEintragen(programmnummer, endpunkte);
+    const bool eingetragen = laufEintragen(programmnummer, endpunkte, ende);
+    if (sofort)
+        ende.melde();
     if (folge == Endfolge::EintragZuerst) {
         meldung = t;
         zeigemeldung(1);
     }
     return eingetragen;
+}
+
+}
+
+bool uebungsende(int programmnummer, float endpunkte, const QString& text, Endfolge folge)
+{
+    Laufende ende;
+    return ablauf(programmnummer, endpunkte, text, folge, ende, true);
+}
+
+bool uebungsende(int programmnummer, float endpunkte, const QString& text, Endfolge folge, Laufende& ende)
+{
+    return ablauf(programmnummer, endpunkte, text, folge, ende, false);
 }

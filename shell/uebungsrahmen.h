@@ -4,6 +4,8 @@
 // is cut to two decimals; then the message, the result entry, the highscore entry,
 // and the window closes.
 #include <QString>
+#include <functional>
+#include <vector>
 
 class QWidget;
 
@@ -38,16 +40,44 @@ private:
     double m_start = 0.0;
 };
 
+// The saves at the end of a run: each entry (the result, the highscore, in a
+// level chooser the levels) is saved in a step of its own, so that a file at
+// fault costs only its own entry, and the user is told in one message box
+// what was not saved and why.
+class Laufende {
+public:
+    enum class Eintrag { Ergebnis, Highscore, Level };
+    // One save for the current user (nutzer, nutzername): the register and
+    // datei locked in the order of their names, the check, the save. False,
+    // with nothing saved, when the register no longer holds him. An error is
+    // kept for the message; the next entry is still tried.
+    bool speichere(Eintrag was, const QString& datei, const std::function<void()>& speichern);
+    // The one message box, if anything was not saved: which entries and why;
+    // that nothing was saved only when nothing was.
+    void melde();
+
+private:
+    struct Fehlschlag {
+        Eintrag was;
+        QString grund;
+    };
+    std::vector<Fehlschlag> m_fehlschlaege;
+    int m_versuche = 0;
+    bool m_nichtEingetragen = false;
+};
+
 // The end sequence on its own, for exercises that keep their own bookkeeping.
 // False when nothing was saved because the user is no longer entered.
 bool uebungsende(int programmnummer, float endpunkte, const QString& text,
                  Endfolge folge = Endfolge::Meldefenster);
+// The same, leaving the message of what was not saved to the caller, who
+// saves more entries of the run.
+bool uebungsende(int programmnummer, float endpunkte, const QString& text, Endfolge folge, Laufende& ende);
 
-// The result and the highscore of a run of the current user (nutzer,
-// nutzername), each saved in one locked step with the register (xbasan.dat
-// and the file, locked in the order of their names) and only while the
-// register still holds nutzername in slot nutzer. Otherwise (another desk
+// The result and the highscore of a run of the current user, each saved by
+// Laufende::speichere. When the register no longer holds him (another desk
 // deleted or replaced him) nothing is saved, no line goes onto the results
-// sheet, the message says so and the result is false. A file error is shown
-// and the line still goes onto the sheet.
+// sheet and the result is false. After a file error the line still goes onto
+// the sheet. The first form shows its message itself.
 bool laufEintragen(int programmnummer, float punkte);
+bool laufEintragen(int programmnummer, float punkte, Laufende& ende);

@@ -233,36 +233,29 @@ void Tspielro1::spiele(int level)
 
 // The statuses are stored and the chooser closes whatever the result entry
 // did, so no level solved is lost and no second 0 records the opening again.
-// A user deleted at another desk meanwhile has been told so by the result
-// entry; nothing is stored for him.
+// Nothing is stored for a user deleted at another desk meanwhile. One message
+// tells what of the result, the highscore and the levels was not saved.
 void Tspielro1::ende()
 {
     m_bereit = false;
+    Laufende laufende;
     bool eingetragen = true;
     try {
-        eingetragen = uebungsende(m_art.programm, float(m_punkte), {});
+        eingetragen = uebungsende(m_art.programm, float(m_punkte), {}, Endfolge::Meldefenster, laufende);
     } catch (const std::exception& e) {
         zeigeFehler(e);
     }
+    if (eingetragen)
+        laufende.speichere(Laufende::Eintrag::Level, m_art.datei, [this] { sichern(); });
+    laufende.melde();
     m_punkte = 0;
-    if (eingetragen) {
-        try {
-            if (!sichern())
-                dialog::zeige(nutzerregister::nichtMehrEingetragen(nutzername));
-        } catch (const std::exception& e) {
-            zeigeFehler(e);
-        }
-    }
     close();
 }
 
-bool Tspielro1::sichern()
+// Read, changed and written under the locks of the register and the level
+// file, so that a level another desk solved meanwhile stays solved.
+void Tspielro1::sichern()
 {
-    // read, changed and written under the locks of both files, so that a level
-    // another desk solved meanwhile stays solved
-    const Dateigruppe schritt({m_art.datei, nutzerregister::kDatei});
-    if (!nutzerregister::haelt(nutzer, nutzername))
-        return false;
     Satzdatei d(m_art.datei, levelstand::kSatzgroesse);
     d.positioniere(nutzer - 1);
     const QString jetzt = d.liesText();
@@ -272,5 +265,4 @@ bool Tspielro1::sichern()
         d.schreibeText(neu);
     }
     d.schliesse();
-    return true;
 }

@@ -56,10 +56,9 @@ private:
     void spiele(int level);
     void ende();
     void schreiben();
-    // Puts the changes of this opening onto the user's record as it is now, in
-    // one locked step with the register; false, saving nothing, when the
-    // register no longer holds the user in his slot.
-    bool sichern();
+    // Puts the changes of this opening onto the user's record as it is now;
+    // called by Laufende::speichere, which holds the locks and checks the user.
+    void sichern();
 
     const Levelspiel& m_art;
     Brettzeigen m_brett;

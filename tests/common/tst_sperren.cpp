@@ -76,6 +76,10 @@ private slots:
     void nurLesendesKontoTeilt();
     void gesperrtLesenUndSpeichern_data();
     void gesperrtLesenUndSpeichern();
+    void laufendeEineMeldung_data();
+    void laufendeEineMeldung();
+    void nurLesendesKontoSpeichert_data();
+    void nurLesendesKontoSpeichert();
     void zuVieleDateien();
     void gruppeNurGenannte();
     void sperrreihenfolge();
@@ -290,6 +294,7 @@ void TestSperren::gesperrtLesenUndSpeichern_data()
     QTest::newRow("Register schreiben") << "schreibeTexte" << true;
     QTest::newRow("Gruppe") << "Dateigruppe" << true;
     QTest::newRow("Pläne speichern") << "Plaene" << true;
+    QTest::newRow("Highscore löschen") << "Highscore" << true;
 }
 
 // A read refused by a held lock says the file is in use and to try again, and
@@ -301,6 +306,7 @@ void TestSperren::gesperrtLesenUndSpeichern()
     QFETCH(bool, speichern);
     const QString datei = was == QLatin1String("Ueberblick") ? QStringLiteral("xbaserg3.dat")
                           : was == QLatin1String("Plaene")   ? QStringLiteral("xbasplan.dat")
+                          : was == QLatin1String("Highscore") ? highscore::kDatei
                                                             : QStringLiteral("xbasan.dat");
     freigabe::setze(freigabe::Regeln::SMB);
     const QByteArray vorher = m_ordner->lies(datei);
@@ -324,6 +330,8 @@ void TestSperren::gesperrtLesenUndSpeichern()
             Satzdatei::schreibeTexte(datei, 21, {QStringLiteral("Carla")});
         else if (was == QLatin1String("Dateigruppe"))
             Dateigruppe g({QStringLiteral("xbaserg0.dat"), datei});
+        else if (was == QLatin1String("Highscore"))
+            highscore::aendereBlock(0, [](highscore::Liste&) { return true; });  // as "Highscore" deletes
         else
             plan::speichereAenderungen(QStringList(plan::kPlaene, plan::frei()), QStringList(plan::kPlaene, plan::frei()));
     });
@@ -335,6 +343,135 @@ void TestSperren::gesperrtLesenUndSpeichern()
     QVERIFY2(dauer >= kGrenze, qPrintable(QString::number(dauer)));
     freigabe::setze(freigabe::Regeln::Lokal);
     QCOMPARE(m_ordner->lies(datei), vorher);
+}
+
+void TestSperren::laufendeEineMeldung_data()
+{
+    QTest::addColumn<QString>("gehalten");
+    QTest::addColumn<bool>("levelwahl");
+    QTest::addColumn<QString>("meldung");
+    QTest::addColumn<QStringList>("unveraendert");  // of the result, highscore and level files
+    const QString benutzt = QStringLiteral("Die Datei %1 wird gerade von einem anderen VELMORA-Programm benutzt.");
+    const QString reg = QStringLiteral("xbasan.dat"), hoch = highscore::kDatei, level = QStringLiteral("robbier.dat");
+    // a run of Rechenmix (13) saves into xbaserg0.dat, Robbi's chooser (107) into xbaserg7.dat
+    QTest::newRow("Ergebnisdatei") << "xbaserg0.dat" << false
+                                   << "Das Ergebnis wurde nicht gespeichert. " + benutzt.arg("xbaserg0.dat")
+                                   << QStringList{"xbaserg0.dat"};
+    QTest::newRow("Highscoreliste") << hoch << false << "Der Highscore wurde nicht gespeichert. " + benutzt.arg(hoch)
+                                    << QStringList{hoch};
+    QTest::newRow("Register") << reg << false
+                              << "Das Ergebnis und der Highscore wurden nicht gespeichert. " + benutzt.arg(reg)
+                                     + "\nEs wurde nichts gespeichert."
+                              << QStringList{"xbaserg0.dat", hoch};
+    QTest::newRow("Levelwahl, Ergebnisdatei") << "xbaserg7.dat" << true
+                                              << "Das Ergebnis wurde nicht gespeichert. " + benutzt.arg("xbaserg7.dat")
+                                              << QStringList{"xbaserg7.dat"};
+    QTest::newRow("Levelwahl, Leveldatei") << level << true
+                                           << "Der Levelstand wurde nicht gespeichert. " + benutzt.arg(level)
+                                           << QStringList{level};
+    QTest::newRow("Levelwahl, Register") << reg << true
+                                         << "Das Ergebnis, der Highscore und der Levelstand wurden nicht gespeichert. "
+                                                + benutzt.arg(reg) + "\nEs wurde nichts gespeichert."
+                                         << QStringList{"xbaserg7.dat", hoch, level};
+}
+
+// The end of a run saves the result, the highscore and the levels each on its
+// own: a file in use costs only its own entry, and one message tells which
+// were not saved, and that nothing was only when nothing was.
+void TestSperren::laufendeEineMeldung()
+{
+    QFETCH(QString, gehalten);
+    QFETCH(bool, levelwahl);
+    QFETCH(QString, meldung);
+    QFETCH(QStringList, unveraendert);
+    Testuhr uhr;
+    Uebungsumgebung umgebung(uhr, 1, QStringLiteral("Anna"));
+    const QStringList dateien = levelwahl ? QStringList{"xbaserg7.dat", highscore::kDatei, "robbier.dat"}
+                                          : QStringList{"xbaserg0.dat", highscore::kDatei};
+    QMap<QString, QByteArray> vorher;
+    for (const QString& d : dateien)
+        vorher[d] = m_ordner->lies(d);
+    std::unique_ptr<Sperrhalter> halter;
+    const auto halte = [&] {
+        halter = std::make_unique<Sperrhalter>(gehalten);
+        Dateisperre::setzeWartezeit(100);
+    };
+    dialog::Skript skript;
+    if (levelwahl) {
+        // Robbi's chooser: level 1 solved, then 0 ends the opening and saves
+        Tspielro1 wahl(Tspielro1::mitglied(107), [] {
+            levelnr += 100;
+            return true;
+        });
+        wahl.show();
+        for (const char* e : {"1", "0"}) {
+            if (*e == '0')
+                halte();
+            QTest::keyClicks(wahl.Edit1, QString::fromLatin1(e));
+            QTest::keyClick(wahl.Edit1, Qt::Key_Return);
+        }
+    } else {
+        halte();
+        laufEintragen(13, 100.0f);
+    }
+    QVERIFY(halter->pid() > 0);
+    halter.reset();
+    QCOMPARE(skript.texte, QStringList{meldung});
+    for (const QString& d : dateien)
+        QVERIFY2((m_ordner->lies(d) == vorher[d]) == unveraendert.contains(d), qPrintable(d));
+}
+
+void TestSperren::nurLesendesKontoSpeichert_data()
+{
+    QTest::addColumn<QString>("weg");
+    QTest::addColumn<QString>("meldung");
+    const QString nurLesen = QStringLiteral("Zugriff verweigert: Dieses Konto darf die Datei %1 nur lesen.");
+    QTest::newRow("Nutzer eintragen") << "eintragen" << nurLesen.arg(QStringLiteral("xbasan.dat")) + " Es wurde nichts gespeichert.";
+    QTest::newRow("Ende eines Laufs") << "Lauf"
+                                      << "Das Ergebnis wurde nicht gespeichert. " + nurLesen.arg(QStringLiteral("xbaserg0.dat"))
+                                             + "\nDer Highscore wurde nicht gespeichert. " + nurLesen.arg(highscore::kDatei)
+                                             + "\nEs wurde nichts gespeichert.";
+    QTest::newRow("Plan speichern") << "Plan"
+                                    << "Geben Sie einen Plannamen ein:\n" + nurLesen.arg(QStringLiteral("xbasplan.dat"))
+                                           + " Es wurde nichts gespeichert.";
+}
+
+// An account that may only read is told so, naming the file, on every path
+// that saves, and nothing changes.
+void TestSperren::nurLesendesKontoSpeichert()
+{
+    if (::geteuid() != 0)
+        QSKIP("needs root: the reader is a child process that switches to another user id");
+    QFETCH(QString, weg);
+    QFETCH(QString, meldung);
+    setze(m_ordner->pfad(QString()), 0, 0, 0755);
+    const QStringList dateien = QDir(m_ordner->pfad(QString())).entryList(QDir::Files);
+    QMap<QString, QByteArray> vorher;
+    for (const QString& name : dateien) {
+        setze(m_ordner->pfad(name), 0, 0, 0644);
+        vorher[name] = m_ordner->lies(name);
+    }
+    // Anna, the current user, is in the register already
+    const QString bericht = alsKonto({kLeser, kLeser, {kLeser}}, [&weg] {
+        dialog::Skript skript;
+        if (weg == QLatin1String("eintragen")) {
+            trageEinImFenster(QStringLiteral("Carla"));
+        } else if (weg == QLatin1String("Lauf")) {
+            laufEintragen(13, 100.0f);
+        } else {
+            Tplan02& editor = Tplan02::instanz();
+            editor.show();
+            skript.eingaben = {QStringLiteral("Morgens")};
+            QTest::mouseClick(editor.Button2, Qt::LeftButton);
+            editor.ListBox2->setCurrentRow(0);
+            for (QPushButton* b : {editor.Button5, editor.Button6, editor.Button4})
+                QTest::mouseClick(b, Qt::LeftButton);
+        }
+        return skript.texte;
+    });
+    QCOMPARE(bericht, meldung);
+    for (const QString& name : dateien)
+        QVERIFY2(m_ordner->lies(name) == vorher[name], qPrintable(name));
 }
 
 // A process out of descriptors gets code 4, not "Zu wenig Speicherplatz".

@@ -278,10 +278,12 @@ void TestErgebnisse::rahmenFehlendeDatei_data()
     QTest::addColumn<QString>("datei");
     QTest::addColumn<int>("saetze");  // records left in the file, -1 removed
     QTest::addColumn<QString>("fehler");
-    QTest::newRow("Ergebnisdatei fehlt") << "xbaserg2.dat" << -1 << "Datei nicht gefunden";
-    QTest::newRow("Ergebnisdatei kurz") << "xbaserg2.dat" << 1000 << "Versuch hinter dem Dateiende zu lesen";
-    QTest::newRow("Highscoredatei fehlt") << "xbashigh.dat" << -1 << "Datei nicht gefunden";
-    QTest::newRow("Highscoredatei kurz") << "xbashigh.dat" << 300 << "Versuch hinter dem Dateiende zu lesen";
+    const QString erg = QStringLiteral("Das Ergebnis wurde nicht gespeichert. ");
+    const QString hoch = QStringLiteral("Der Highscore wurde nicht gespeichert. ");
+    QTest::newRow("Ergebnisdatei fehlt") << "xbaserg2.dat" << -1 << erg + "Datei nicht gefunden.";
+    QTest::newRow("Ergebnisdatei kurz") << "xbaserg2.dat" << 1000 << erg + "Versuch hinter dem Dateiende zu lesen.";
+    QTest::newRow("Highscoredatei fehlt") << "xbashigh.dat" << -1 << hoch + "Datei nicht gefunden.";
+    QTest::newRow("Highscoredatei kurz") << "xbashigh.dat" << 300 << hoch + "Versuch hinter dem Dateiende zu lesen.";
 }
 
 void TestErgebnisse::rahmenFehlendeDatei()
@@ -302,7 +304,7 @@ void TestErgebnisse::rahmenFehlendeDatei()
     Uebungslauf lauf;
     lauf.starte(10);
     lauf.beende(&fenster, 40, 250.0f);  // "Worthöhle", block 25, user 7
-    // the error is shown, and the end of the run goes on
+    // the error is shown with the entry it cost, and the end of the run goes on
     QCOMPARE(skript.texte, QStringList{fehler});
     QVERIFY(!fenster.isVisible());
     QCOMPARE(ungedruckt, std::uint8_t(1));
