@@ -1,8 +1,10 @@
 #include "bench/rundgang.h"
 
+#include "common/textformat.h"
 #include "common/zustand.h"
 #include "platform/dialoge.h"
 #include "shell/aufruf.h"
+#include "shell/nutzerregister.h"
 #include "shell/programmtabelle.h"
 
 #include <QApplication>
@@ -79,13 +81,36 @@ public:
     }
 };
 
+// The tour's user in the register, entered into a free slot if he is not there
+// yet: the level choosers open only for a user the register holds. Slot 1 when
+// the register has no room or cannot be read.
+void waehleMessnutzer()
+{
+    const QString name = QStringLiteral("Messung");
+    nutzer = 1;
+    nutzername = name;
+    try {
+        if ((nutzer = nutzerregister::trageEin(name).slot) > 0)
+            return;
+        const QStringList plaetze = nutzerregister::lies();
+        for (nutzer = 1; nutzer <= plaetze.size(); ++nutzer)
+            if (textformat::grossAZ(plaetze[nutzer - 1]) == textformat::grossAZ(name)) {
+                nutzername = plaetze[nutzer - 1];
+                return;
+            }
+    } catch (const std::exception&) {
+    }
+    nutzer = 1;
+}
+
 }
 
 Rundgang macheRundgang()
 {
     Rundgang r;
-    nutzer = 1;
-    nutzername = QStringLiteral("Messung");
+    waehleMessnutzer();
+    const int messnutzer = nutzer;
+    const QString messname = nutzername;
     dialog::Skript skript;  // message boxes answer at once
     Schliesser schliesser(r);
     const Programmtabelle& t = Programmtabelle::global();
@@ -102,7 +127,9 @@ Rundgang macheRundgang()
         }
         if (dauer.elapsed() > 4 * kMalenMs)
             r.haengend << QString::number(n);
-        nutzer = 1;  // a window may have chosen none
+        // a window may have chosen none
+        nutzer = messnutzer;
+        nutzername = messname;
     }
     return r;
 }

@@ -15,7 +15,8 @@ struct Rundgang {
     std::vector<std::pair<double, int>> oeffnen;
 };
 
-// Runs the tour with user 1 chosen and every message box answered at once.
+// Runs the tour as the user "Messung", entered in the working folder's register
+// if he is not there yet, with every message box answered at once.
 Rundgang macheRundgang();
 
 // Waits until the window has been painted once (at most timeoutMs); true if it was.

@@ -12,6 +12,8 @@
 #include <map>
 #include <memory>
 
+#include <unistd.h>
+
 const std::vector<Inhaltsart>& inhaltsarten()
 {
     static const std::vector<Inhaltsart> arten = [] {
@@ -144,6 +146,7 @@ bool haeltSchon(const QString& pfad, const QByteArray& daten)
 // One file to bring to its bytes, under its lock (none for a new file).
 struct Erneuerung {
     const Zieldatei* datei;
+    QByteArray ziel;  // the path the file is written to
     std::shared_ptr<Dateisperre> sperre;
     QByteArray alt;  // null until read under the lock
 };
@@ -166,7 +169,7 @@ void erneuere(const std::vector<Zieldatei>& dateien)
         } catch (const EAFehler& e) {
             nichtGeschrieben(d->pfad, e);
         }
-        schritte.push_back({d, std::move(sperre), {}});
+        schritte.push_back({d, ziel, std::move(sperre), {}});
     }
     size_t i = 0;
     try {
@@ -178,9 +181,16 @@ void erneuere(const std::vector<Zieldatei>& dateien)
                 satzdatei::schreibeDatei(s.datei->pfad, s.datei->daten);
         }
     } catch (const EAFehler& e) {
-        // the files written so far, and the one that failed, get their old bytes back
+        // the files written so far, and the one that failed, get their old
+        // bytes back; a file this refresh made is removed (a new file that
+        // fails is never made)
         for (size_t j = 0; j <= i; ++j) {
-            if (!schritte[j].sperre || schritte[j].alt.isNull())
+            if (!schritte[j].sperre) {
+                if (j < i)
+                    ::unlink(schritte[j].ziel.constData());
+                continue;
+            }
+            if (schritte[j].alt.isNull())
                 continue;
             try {
                 QByteArray neu;

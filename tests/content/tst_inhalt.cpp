@@ -257,15 +257,18 @@ void TestInhalt::erneuernAlsGanzes_data()
     QTest::addColumn<bool>("gehalten");   // another program holds the second file
     QTest::addColumn<int>("fehlerNach");  // writing the n-th file fails as on a full disk
     QTest::addColumn<QString>("meldung");  // empty: refreshed
+    QTest::addColumn<bool>("fehlt");      // the first file is missing, not grown
     const QString benutzt = QStringLiteral("zuteil1.dat: kann nicht geschrieben werden (Die Datei zuteil1.dat wird "
                                            "gerade von einem anderen VELMORA-Programm benutzt. Es wurde nichts "
                                            "gespeichert; bitte versuchen Sie es noch einmal.)");
     const QString voll = QStringLiteral("zuteil1.dat: kann nicht geschrieben werden (Zu wenig Speicherplatz)");
-    QTest::newRow("Freigabe") << true << false << 0 << QString();
-    QTest::newRow("Freigabe, gehalten") << true << true << 0 << benutzt;
-    QTest::newRow("Freigabe, Platte voll") << true << false << 2 << voll;
-    QTest::newRow("lokal, gehalten") << false << true << 0 << benutzt;
-    QTest::newRow("lokal, Platte voll") << false << false << 2 << voll;
+    QTest::newRow("Freigabe") << true << false << 0 << QString() << false;
+    QTest::newRow("Freigabe, gehalten") << true << true << 0 << benutzt << false;
+    QTest::newRow("Freigabe, Platte voll") << true << false << 2 << voll << false;
+    QTest::newRow("lokal, gehalten") << false << true << 0 << benutzt << false;
+    QTest::newRow("lokal, Platte voll") << false << false << 2 << voll << false;
+    // the file the failed refresh made is gone again
+    QTest::newRow("lokal, fehlend, Platte voll") << false << false << 2 << voll << true;
 }
 
 void TestInhalt::erneuernAlsGanzes()
@@ -274,6 +277,7 @@ void TestInhalt::erneuernAlsGanzes()
     QFETCH(bool, gehalten);
     QFETCH(int, fehlerNach);
     QFETCH(QString, meldung);
+    QFETCH(bool, fehlt);
     QTemporaryDir dir;
     baueArbeitsordner(dir.path(), kQuellen);
     const QString gewachsen = dir.filePath(QStringLiteral("begriffe.dat"));
@@ -282,7 +286,9 @@ void TestInhalt::erneuernAlsGanzes()
     QMap<QString, QByteArray> neu, vorher;
     for (const QString& name : namen)
         neu[name] = lies(dir.filePath(name));
-    {
+    if (fehlt) {
+        QVERIFY(QFile::remove(gewachsen));
+    } else {
         QFile f(gewachsen);
         QVERIFY(f.open(QIODevice::Append) && f.write("x") == 1);
     }
@@ -314,7 +320,10 @@ void TestInhalt::erneuernAlsGanzes()
     }
     halter.reset();
     QCOMPARE(gemeldet, meldung.isEmpty() ? QString() : dir.filePath(meldung));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), namen);
+    QStringList bleiben = namen;
+    if (fehlt && !meldung.isEmpty())
+        bleiben.removeOne(QStringLiteral("begriffe.dat"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), bleiben);
     for (const QString& name : namen) {
         QVERIFY2(lies(dir.filePath(name)) == (meldung.isEmpty() ? neu : vorher)[name], qPrintable(name));
         // a file on the share stays the one every desk has open

@@ -213,9 +213,12 @@ void TestLevelwahl::dateifehler_data()
     QTest::addColumn<QString>("ergebnis");
     QTest::newRow("Statusdatei fehlt") << "fehlt" << QStringList{"Datei nicht gefunden"} << QString();
     QTest::newRow("Statusdatei zu kurz") << "kurz" << QStringList{"Versuch hinter dem Dateiende zu lesen"} << QString();
-    QTest::newRow("beim Verlassen verschwunden") << "verschwindet" << QStringList{"Datei nicht gefunden"}
-                                                 << "07.03.2026   20";
-    QTest::newRow("Ergebnisdatei fehlt") << "ergebnis" << QStringList{"Datei nicht gefunden"} << QString();
+    QTest::newRow("beim Verlassen verschwunden")
+        << "verschwindet" << QStringList{"Der Levelstand wurde nicht gespeichert. Datei nicht gefunden."}
+        << "07.03.2026   20";
+    QTest::newRow("Ergebnisdatei fehlt") << "ergebnis"
+                                         << QStringList{"Das Ergebnis wurde nicht gespeichert. Datei nicht gefunden."}
+                                         << QString();
 }
 
 void TestLevelwahl::dateifehler()
