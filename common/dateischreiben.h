@@ -53,7 +53,8 @@ void setzeVorDemErsetzen(std::function<void()> f);
 // like schreibeDatei.
 void ersetzeGanz(Dateisperre& sperre, const QByteArray& daten, QByteArray& alt);
 
-// Used inside common/ only, from here on.
+// From here on the writers' shared parts. ziel serves content/ as well: the
+// refresh orders its locks by the files the paths name, as every writer does.
 
 // The file a path names, as an absolute path; a symbolic link is written
 // through, not replaced.

@@ -30,7 +30,7 @@ Anwendung::Anwendung(int& argc, char** argv) : QApplication(argc, argv)
     std::setlocale(LC_NUMERIC, "C");
     // the window system's dialog font, large enough to read at a glance
     setFont(schrift::font(QStringLiteral("MS Sans Serif"), 13));
-    // the focus is drawn where it is, and a default button does not look like it
+    // the focus is drawn where it is; in the program's windows a default button does not look like it
     setStyle(new Fokusstil);
 }
 

@@ -1,5 +1,7 @@
 #include "platform/fokusstil.h"
 
+#include "platform/form.h"
+
 #include <QAbstractScrollArea>
 #include <QPainter>
 #include <QStyleOptionButton>
@@ -8,7 +10,7 @@ void Fokusstil::drawControl(ControlElement e, const QStyleOption* o, QPainter* p
 {
     const auto* knopf = qstyleoption_cast<const QStyleOptionButton*>(o);
     if (e == CE_PushButton && knopf && (knopf->features & QStyleOptionButton::DefaultButton)
-        && !(knopf->state & State_HasFocus)) {
+        && !(knopf->state & State_HasFocus) && w && qobject_cast<const Form*>(w->window())) {
         QStyleOptionButton ohne(*knopf);
         ohne.features &= ~QStyleOptionButton::DefaultButton;
         QProxyStyle::drawControl(e, &ohne, p, w);
