@@ -125,6 +125,8 @@ private slots:
     void cleanup();
     void geloeschterNutzer_data();
     void geloeschterNutzer();
+    void levelwahlGeloeschterNutzer_data();
+    void levelwahlGeloeschterNutzer();
     void levelAnZweiTischen_data();
     void levelAnZweiTischen();
     void drucken_data();
@@ -253,6 +255,49 @@ void TestZweiPlaetze::geloeschterNutzer()
         QCOMPARE(ergebnisse((n / 12) * 12 + k, 2), QStringList(10, kLeer));
     for (const char* datei : {"robbier.dat", "springer.dat", "schieber.dat", "rangier.dat"})
         QCOMPARE(satzText(QString::fromLatin1(datei), 51, 1), kFrisch);
+}
+
+void TestZweiPlaetze::levelwahlGeloeschterNutzer_data()
+{
+    // Bert (slot 2) is current here; the other desk has deleted him and entered
+    // Carla, who has solved level 4; then Bert's level chooser opens
+    QTest::addColumn<bool>("vorherAnna");  // the same chooser showed Anna's record (level 3 solved) before
+    QTest::newRow("zum ersten Mal geöffnet") << false;
+    QTest::newRow("zuvor für Anna geöffnet") << true;
+}
+
+void TestZweiPlaetze::levelwahlGeloeschterNutzer()
+{
+    QFETCH(bool, vorherAnna);
+    setzeRegister({QStringLiteral("Anna"), QStringLiteral("Bert")});
+    {
+        Satzdatei d(QStringLiteral("robbier.dat"), 51);
+        d.schreibeText(QString(kFrisch).replace(2, 1, QLatin1Char('/')));
+        d.schreibeText(QString(kFrisch).replace(3, 1, QLatin1Char('/')));
+        d.schliesse();
+    }
+    Uebungsumgebung umgebung(m_uhr, 1, QStringLiteral("Anna"), 0);
+    dialog::Skript skript;
+    Levelwahl w(QString{});
+    if (vorherAnna) {
+        w.fenster.show();
+        QVERIFY(w.fenster.Memo1->toPlainText().contains(QStringLiteral(" 3)  gelöst!")));
+        w.spiele(QStringLiteral("0"));
+        QVERIFY(!w.fenster.isVisible());
+    }
+    setzeRegister({QStringLiteral("Anna"), QStringLiteral("Carla")});
+    nutzer = 2;
+    nutzername = QStringLiteral("Bert");
+    skript.texte.clear();
+    const auto memos = [&] { return w.fenster.Memo1->toPlainText() + w.fenster.Memo2->toPlainText(); };
+    QStringList beiMeldung;
+    skript.beimZeigen = [&](const QString&) { beiMeldung << memos(); };
+    w.fenster.show();
+    QCOMPARE(skript.texte, QStringList{QStringLiteral("Der Nutzer Bert ist nicht mehr eingetragen.")});
+    // no statuses in view while the message is up, neither Carla's nor Anna's, nor after
+    QCOMPARE(beiMeldung, QStringList{QString()});
+    QTRY_VERIFY(!w.fenster.isVisible());
+    QCOMPARE(memos(), QString());
 }
 
 void TestZweiPlaetze::levelAnZweiTischen_data()
