@@ -124,13 +124,12 @@ void Tdat01::FormActivate()
     lbox->setFocus();
     // The lines and the chart of another user go, also of one who had this
     // slot. This user's are read again: the files may have changed meanwhile,
-    // and he may have been deleted at the other desk.
+    // and he may have been deleted at the other desk. The list starts with no
+    // line chosen, as on every opening.
     const int zeile = m_gezeigtFuer == nutzer && m_gezeigtFuerName == nutzername ? m_gezeigteZeile : -1;
     leeren();
-    if (zeile >= 0) {
-        lbox->setCurrentRow(zeile);
-        schuetze([this] { wahl(); });
-    }
+    if (zeile >= 0)
+        schuetze([this, zeile] { zeigeErgebnisse(zeile); });
 }
 
 bool Tdat01::FormShortCut(int t, QKeyEvent*)
@@ -167,8 +166,6 @@ void Tdat01::leeren()
     m_gezeigteZeile = -1;
 }
 
-// Reads first and shows only after the register, read after the results, still
-// holds the current user: else they may be those of the next user in his slot.
 void Tdat01::wahl()
 {
     if (nutzer == 0) {
@@ -177,8 +174,14 @@ void Tdat01::wahl()
     }
     leeren();
     const int zeile = ansicht::gewaehlteZeile(lbox);
-    if (zeile < 0)
-        return;
+    if (zeile >= 0)
+        zeigeErgebnisse(zeile);
+}
+
+// Reads first and shows only after the register, read after the results, still
+// holds the current user: else they may be those of the next user in his slot.
+void Tdat01::zeigeErgebnisse(int zeile)
+{
     const int k = zeile + 1;
     const int kategorie = (k - 1) / 11;
     const int item = (k - 1) % 11 + 1;

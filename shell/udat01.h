@@ -63,6 +63,8 @@ private:
     void pbLeeren();
     // Nothing in view: no lines, no chart, no exercise shown.
     void leeren();
+    // The current user's results of list line zeile, into an empty view.
+    void zeigeErgebnisse(int zeile);
 
     // The user whose results the lines and the chart show (slot 0: none), and
     // the list line of their exercise. The name counts too: a slot freed by a
