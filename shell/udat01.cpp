@@ -122,13 +122,14 @@ void Tdat01::FormActivate()
     pb->move((width() - pb->width()) / 2, Panel1->y() + Panel1->height() + 10);
     ansicht::fuelleUebungsliste(lbox);
     lbox->setFocus();
-    // the lines and the chart of another user go, also of one who had this slot; this user's stay
-    if (m_gezeigtFuer != nutzer || m_gezeigtFuerName != nutzername) {
-        mem1dat01->clear();
-        pb->freigeben();
-        m_gezeigtFuer = 0;
-        m_gezeigtFuerName.clear();
-    }
+    // The lines and the chart of another user go, also of one who had this
+    // slot. This user's are read again: the files may have changed meanwhile,
+    // and he may have been deleted at the other desk. The list starts with no
+    // line chosen, as on every opening.
+    const int zeile = m_gezeigtFuer == nutzer && m_gezeigtFuerName == nutzername ? m_gezeigteZeile : -1;
+    leeren();
+    if (zeile >= 0)
+        schuetze([this, zeile] { zeigeErgebnisse(zeile); });
 }
 
 bool Tdat01::FormShortCut(int t, QKeyEvent*)
@@ -155,48 +156,60 @@ void Tdat01::pbLeeren()
     pb->update();
 }
 
+void Tdat01::leeren()
+{
+    mem1dat01->clear();
+    pb->freigeben();
+    pb->update();
+    m_gezeigtFuer = 0;
+    m_gezeigtFuerName.clear();
+    m_gezeigteZeile = -1;
+}
+
 void Tdat01::wahl()
 {
     if (nutzer == 0) {
         dialog::zeige(QStringLiteral("Es wurde kein Nutzer gewählt!"));
         return;
     }
-    mem1dat01->clear();
+    leeren();
     const int zeile = ansicht::gewaehlteZeile(lbox);
-    if (zeile < 0)
-        return;
+    if (zeile >= 0)
+        zeigeErgebnisse(zeile);
+}
+
+// Reads first and shows only after the register, read after the results, still
+// holds the current user: else they may be those of the next user in his slot.
+void Tdat01::zeigeErgebnisse(int zeile)
+{
     const int k = zeile + 1;
     const int kategorie = (k - 1) / 11;
     const int item = (k - 1) % 11 + 1;
 
     Satzdatei datei(ergebnis::dateiname(kategorie), ergebnis::kSatzgroesse);
     datei.positioniere(ergebnis::satznummer(item, nutzer, 0));
-    pbLeeren();
-    long long wert[10];
+    dat01::Ergebnis gelesen[10];
     long long m = 0;
-    for (long long& w : wert) {
-        const dat01::Ergebnis e = dat01::ausSatz(datei.liesText());
-        w = e.balken;
-        m = std::max(m, w);
-        mem1dat01->appendPlainText(e.zeile);
+    for (dat01::Ergebnis& e : gelesen) {
+        e = dat01::ausSatz(datei.liesText());
+        m = std::max(m, e.balken);
     }
     datei.schliesse();
-    if (!nutzerregister::aktuellerNochDa()) {
-        mem1dat01->clear();
-        m_gezeigtFuer = 0;
-        m_gezeigtFuerName.clear();
+    if (!nutzerregister::aktuellerNochDa())
         return;
-    }
     m_gezeigtFuer = nutzer;
     m_gezeigtFuerName = nutzername;
+    m_gezeigteZeile = zeile;
+    for (const dat01::Ergebnis& e : gelesen)
+        mem1dat01->appendPlainText(e.zeile);
+    pbLeeren();
     if (m < 1)
         return;
 
-    pbLeeren();
     Leinwand& c = pb->canvas();
     c.pinselFarbe = farbe::blau;
     for (int j = 1; j <= 10; ++j) {
-        const dat01::Balken b = dat01::balken(j, wert[j - 1], m, pb->size());
+        const dat01::Balken b = dat01::balken(j, gelesen[j - 1].balken, m, pb->size());
         c.rechteck(b.x1, b.y1, b.x2, b.y2);
     }
     pb->update();

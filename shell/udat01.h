@@ -61,9 +61,15 @@ protected:
 private:
     Tdat01();
     void pbLeeren();
+    // Nothing in view: no lines, no chart, no exercise shown.
+    void leeren();
+    // The current user's results of list line zeile, into an empty view.
+    void zeigeErgebnisse(int zeile);
 
-    // The user whose results the lines and the chart show (slot 0: none). The
-    // name counts too: a slot freed by a deletion is given to the next user entered.
+    // The user whose results the lines and the chart show (slot 0: none), and
+    // the list line of their exercise. The name counts too: a slot freed by a
+    // deletion is given to the next user entered.
     int m_gezeigtFuer = 0;
     QString m_gezeigtFuerName;
+    int m_gezeigteZeile = -1;
 };

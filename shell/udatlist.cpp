@@ -115,15 +115,18 @@ void Tdatlist::FormShow()
         }
         erg.schliesse();
     }
+    QStringList zeilen;
     Satzdatei hoch(highscore::kDatei, highscore::kSatzgroesse);
     for (int b = 0; b < letzte.size(); ++b) {
         hoch.positioniere(b * highscore::kPlaetze);
         const QString best = highscore::ausSatz(hoch.lies()).punkte;
-        Memo1->appendPlainText(datlist::zeile(kurznamen(b / 11 + 2, b % 11), best, letzte[b]));
+        zeilen << datlist::zeile(kurznamen(b / 11 + 2, b % 11), best, letzte[b]);
     }
     hoch.schliesse();
-    if (!nutzerregister::aktuellerNochDa())
-        Memo1->clear();
+    // shown only while the register, read after the results, still holds the
+    // current user: else they may be those of the next user in his slot
+    if (nutzerregister::aktuellerNochDa())
+        Memo1->setPlainText(zeilen.join(QLatin1Char('\n')));
     Memo1->moveCursor(QTextCursor::Start);
     Button2->setFocus();
 }

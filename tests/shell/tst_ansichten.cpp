@@ -144,6 +144,8 @@ private slots:
     void dat01Balken();
     void dat01OhneNutzerOderAuswahl();
     void dat01NeuerNutzerAufAltemPlatz();
+    void geloeschterNutzer_data();
+    void geloeschterNutzer();
     void dat02Plaetze();
     void dat02Loeschen_data();
     void dat02Loeschen();
@@ -345,6 +347,65 @@ void TestAnsichten::dat01NeuerNutzerAufAltemPlatz()
     QTest::keyClick(f.lbox, Qt::Key_Return);
     QVERIFY(f.mem1dat01->toPlainText().isEmpty());
     QCOMPARE(skript.texte.last(), QStringLiteral("Der Nutzer Carla ist nicht mehr eingetragen."));
+}
+
+void TestAnsichten::geloeschterNutzer_data()
+{
+    // Bert (slot 2) is current here; the other desk leaves the register and
+    // every result of slot 2 in "Rechenmix" (line 12) as given; then the window opens
+    QTest::addColumn<QString>("fenster");  // "Daten wieder": "Daten" showed Bert's "Rechenmix" before
+    QTest::addColumn<QStringList>("eingetragen");
+    QTest::addColumn<QString>("satz");
+    QTest::addColumn<QString>("zeile");  // each memo line then; none: the message, and nothing shown
+    const QStringList mitBert{QStringLiteral("Anna"), QStringLiteral("Bert")};
+    const QStringList mitCarla{QStringLiteral("Anna"), QStringLiteral("Carla")};
+    const QString carla = QStringLiteral("08.03.2026   700");
+    QTest::newRow("Daten, Carla auf Berts Platz") << "Daten" << mitCarla << carla << QString();
+    QTest::newRow("Überblick, Carla auf Berts Platz") << "Überblick" << mitCarla << carla << QString();
+    QTest::newRow("Daten wieder, Bert gelöscht") << "Daten wieder" << QStringList{QStringLiteral("Anna")} << QString()
+                                                 << QString();
+    // deleted and entered again under his name: the deletion emptied his results
+    QTest::newRow("Daten wieder, Bert neu eingetragen") << "Daten wieder" << mitBert << QString()
+                                                        << QString(10, QLatin1Char(' ')) + QStringLiteral("   0.00");
+    QTest::newRow("Daten wieder, derselbe Bert") << "Daten wieder" << mitBert << "07.03.2026   500" << "07.03.26    500.00";
+}
+
+void TestAnsichten::geloeschterNutzer()
+{
+    QFETCH(QString, fenster);
+    QFETCH(QStringList, eingetragen);
+    QFETCH(QString, satz);
+    QFETCH(QString, zeile);
+    setzeRegister({QStringLiteral("Anna"), QStringLiteral("Bert")});
+    waehleNutzer(2, QStringLiteral("Bert"));
+    setzeErgebnisse(13, 2, QStringList(10, QStringLiteral("07.03.2026   500")));
+    dialog::Skript skript;
+    Tdat01& d = Tdat01::instanz();
+    const auto rechenmix = [&] {
+        waehleMitTasten(d.lbox, 12);
+        QTest::keyClick(d.lbox, Qt::Key_Return);
+    };
+    if (fenster == QLatin1String("Daten wieder")) {
+        d.show();
+        rechenmix();
+        QCOMPARE(memozeilen(d.mem1dat01).first(), QStringLiteral("07.03.26    500.00"));
+        QTest::keyClick(d.lbox, Qt::Key_Space);
+    }
+    setzeRegister(eingetragen);
+    setzeErgebnisse(13, 2, QStringList(10, satz));
+    const bool ueberblick = fenster == QStringLiteral("Überblick");
+    QPlainTextEdit* memo = ueberblick ? Tdatlist::instanz().Memo1 : d.mem1dat01;
+    QStringList beiMeldung;
+    skript.texte.clear();
+    skript.beimZeigen = [&](const QString&) { beiMeldung << memo->toPlainText(); };
+    memo->window()->show();
+    if (fenster == QLatin1String("Daten"))
+        rechenmix();
+    const bool da = !zeile.isEmpty();
+    QCOMPARE(skript.texte, da ? QStringList() : QStringList{QStringLiteral("Der Nutzer Bert ist nicht mehr eingetragen.")});
+    // nothing read is in view while the message is up, nor after
+    QCOMPARE(beiMeldung, da ? QStringList() : QStringList{QString()});
+    QCOMPARE(memozeilen(memo), da ? QStringList(10, zeile) : QStringList());
 }
 
 void TestAnsichten::dat02Plaetze()

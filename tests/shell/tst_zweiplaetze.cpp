@@ -125,6 +125,8 @@ private slots:
     void cleanup();
     void geloeschterNutzer_data();
     void geloeschterNutzer();
+    void levelwahlGeloeschterNutzer_data();
+    void levelwahlGeloeschterNutzer();
     void levelAnZweiTischen_data();
     void levelAnZweiTischen();
     void drucken_data();
@@ -253,6 +255,42 @@ void TestZweiPlaetze::geloeschterNutzer()
         QCOMPARE(ergebnisse((n / 12) * 12 + k, 2), QStringList(10, kLeer));
     for (const char* datei : {"robbier.dat", "springer.dat", "schieber.dat", "rangier.dat"})
         QCOMPARE(satzText(QString::fromLatin1(datei), 51, 1), kFrisch);
+}
+
+void TestZweiPlaetze::levelwahlGeloeschterNutzer_data()
+{
+    // Bert (slot 2) is current here, deleted at the other desk, which entered
+    // Carla there; then his level chooser opens
+    QTest::addColumn<bool>("vorherAnna");  // the same chooser showed Anna's record before
+    QTest::newRow("zum ersten Mal geöffnet") << false;
+    QTest::newRow("zuvor für Anna geöffnet") << true;
+}
+
+void TestZweiPlaetze::levelwahlGeloeschterNutzer()
+{
+    QFETCH(bool, vorherAnna);
+    setzeRegister({QStringLiteral("Anna"), QStringLiteral("Bert")});
+    Uebungsumgebung umgebung(m_uhr, 1, QStringLiteral("Anna"), 0);
+    dialog::Skript skript;
+    Levelwahl w(QString{});
+    const auto memos = [&] { return w.fenster.Memo1->toPlainText() + w.fenster.Memo2->toPlainText(); };
+    if (vorherAnna) {
+        w.fenster.show();
+        QVERIFY(!memos().isEmpty());
+        w.spiele(QStringLiteral("0"));
+    }
+    setzeRegister({QStringLiteral("Anna"), QStringLiteral("Carla")});
+    nutzer = 2;
+    nutzername = QStringLiteral("Bert");
+    skript.texte.clear();
+    QStringList beiMeldung;
+    skript.beimZeigen = [&](const QString&) { beiMeldung << memos(); };
+    w.fenster.show();
+    QCOMPARE(skript.texte, QStringList{QStringLiteral("Der Nutzer Bert ist nicht mehr eingetragen.")});
+    // no statuses in view while the message is up, neither Carla's nor Anna's, nor after
+    QCOMPARE(beiMeldung, QStringList{QString()});
+    QTRY_VERIFY(!w.fenster.isVisible());
+    QCOMPARE(memos(), QString());
 }
 
 void TestZweiPlaetze::levelAnZweiTischen_data()
