@@ -72,7 +72,7 @@ QString genannt(const std::vector<Laufende::Eintrag>& eintraege)
     return text;
 }
 
-QString alsSatz(const QString& text)
+QString mitPunkt(const QString& text)
 {
     return text.endsWith(QLatin1Char('.')) || text.endsWith(QLatin1Char('!')) ? text : text + QLatin1Char('.');
 }
@@ -101,7 +101,7 @@ void Laufende::melde()
             zeilen << genannt(wer[i])
                           + (wer[i].size() > 1 ? QStringLiteral(" wurden nicht gespeichert. ")
                                                : QStringLiteral(" wurde nicht gespeichert. "))
-                          + alsSatz(gruende[i]);
+                          + mitPunkt(gruende[i]);
         if (int(m_fehlschlaege.size()) == m_versuche)
             zeilen << QStringLiteral("Es wurde nichts gespeichert.");
         dialog::zeige(zeilen.join(QLatin1Char('\n')));
