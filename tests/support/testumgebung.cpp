@@ -21,9 +21,41 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <unistd.h>
+
+namespace {
+
+// The folder as the builder makes it, built once per test program: building
+// the content costs far more than copying it, and every test starts from the
+// same bytes. Only the process that made it removes it, not a forked child.
+class Vorlage {
+public:
+    Vorlage() : m_von(::getpid())
+    {
+        m_dir.setAutoRemove(false);
+        baueArbeitsordner(m_dir.path(), QStringLiteral(VELMORA_CONTENT_DIR "/quellen"));
+    }
+    ~Vorlage()
+    {
+        if (::getpid() == m_von)
+            m_dir.remove();
+    }
+    QDir dir() const { return QDir(m_dir.path()); }
+
+private:
+    QTemporaryDir m_dir;
+    pid_t m_von;
+};
+
+}
+
 Arbeitsordner::Arbeitsordner() : m_vorher(QDir::currentPath())
 {
-    baueArbeitsordner(m_dir.path(), QStringLiteral(VELMORA_CONTENT_DIR "/quellen"));
+    static const Vorlage vorlage;
+    const QDir von = vorlage.dir();
+    for (const QString& name : von.entryList(QDir::Files | QDir::Hidden))
+        if (!QFile::copy(von.filePath(name), m_dir.filePath(name)))
+            qFatal("Arbeitsordner: %s kann nicht kopiert werden", qPrintable(name));
     QDir::setCurrent(m_dir.path());
 }
 
