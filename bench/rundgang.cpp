@@ -86,21 +86,20 @@ public:
 // the register has no room or cannot be read.
 void waehleMessnutzer()
 {
-    const QString name = QStringLiteral("Messung");
     nutzer = 1;
-    nutzername = name;
+    nutzername = QStringLiteral("Messung");
     try {
-        if ((nutzer = nutzerregister::trageEin(name).slot) > 0)
-            return;
+        // entered, or there already under these letters in any case
+        nutzerregister::trageEin(nutzername);
         const QStringList plaetze = nutzerregister::lies();
-        for (nutzer = 1; nutzer <= plaetze.size(); ++nutzer)
-            if (textformat::grossAZ(plaetze[nutzer - 1]) == textformat::grossAZ(name)) {
-                nutzername = plaetze[nutzer - 1];
+        for (int i = 0; i < plaetze.size(); ++i)
+            if (textformat::grossAZ(plaetze[i]) == textformat::grossAZ(nutzername)) {
+                nutzer = i + 1;
+                nutzername = plaetze[i];
                 return;
             }
     } catch (const std::exception&) {
     }
-    nutzer = 1;
 }
 
 }

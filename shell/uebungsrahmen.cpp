@@ -85,23 +85,20 @@ void Laufende::melde()
         dialog::zeige(nutzerregister::nichtMehrEingetragen(nutzername));
     } else if (!m_fehlschlaege.empty()) {
         // entries refused for one reason are named together, in the order tried
-        std::vector<QString> gruende;
-        std::vector<std::vector<Eintrag>> wer;
+        std::vector<std::pair<QString, std::vector<Eintrag>>> nachGrund;
         for (const Fehlschlag& f : m_fehlschlaege) {
-            const auto it = std::find(gruende.begin(), gruende.end(), f.grund);
-            if (it == gruende.end()) {
-                gruende.push_back(f.grund);
-                wer.push_back({f.was});
-            } else {
-                wer[size_t(it - gruende.begin())].push_back(f.was);
-            }
+            const auto it = std::find_if(nachGrund.begin(), nachGrund.end(), [&](const auto& g) { return g.first == f.grund; });
+            if (it == nachGrund.end())
+                nachGrund.push_back({f.grund, {f.was}});
+            else
+                it->second.push_back(f.was);
         }
         QStringList zeilen;
-        for (size_t i = 0; i < gruende.size(); ++i)
-            zeilen << genannt(wer[i])
-                          + (wer[i].size() > 1 ? QStringLiteral(" wurden nicht gespeichert. ")
-                                               : QStringLiteral(" wurde nicht gespeichert. "))
-                          + mitPunkt(gruende[i]);
+        for (const auto& [grund, wer] : nachGrund)
+            zeilen << genannt(wer)
+                          + (wer.size() > 1 ? QStringLiteral(" wurden nicht gespeichert. ")
+                                            : QStringLiteral(" wurde nicht gespeichert. "))
+                          + mitPunkt(grund);
         if (int(m_fehlschlaege.size()) == m_versuche)
             zeilen << QStringLiteral("Es wurde nichts gespeichert.");
         dialog::zeige(zeilen.join(QLatin1Char('\n')));
@@ -135,11 +132,7 @@ bool laufEintragen(int n, float punkte)
     return eingetragen;
 }
 
-namespace {
-
-// sofort: the message of what was not saved follows the entries at once, as
-// a file error always did, before a message window that comes after them
-bool ablauf(int programmnummer, float endpunkte, const QString& text, Endfolge folge, Laufende& ende, bool sofort)
+bool uebungsende(int programmnummer, float endpunkte, const QString& text, Endfolge folge, Laufende& ende)
 {
     const QString t = text.isEmpty() ? punkte::meldungText(endpunkte) : text;
     if (folge == Endfolge::Meldefenster) {
@@ -149,24 +142,19 @@ bool ablauf(int programmnummer, float endpunkte, const QString& text, Endfolge f
         dialog::zeige(t);
     }
     const bool eingetragen = laufEintragen(programmnummer, endpunkte, ende);
-    if (sofort)
-        ende.melde();
     if (folge == Endfolge::EintragZuerst) {
+        // what was not saved is told before the message window that follows the entries
+        ende.melde();
         meldung = t;
         zeigemeldung(1);
     }
     return eingetragen;
 }
 
-}
-
 bool uebungsende(int programmnummer, float endpunkte, const QString& text, Endfolge folge)
 {
     Laufende ende;
-    return ablauf(programmnummer, endpunkte, text, folge, ende, true);
-}
-
-bool uebungsende(int programmnummer, float endpunkte, const QString& text, Endfolge folge, Laufende& ende)
-{
-    return ablauf(programmnummer, endpunkte, text, folge, ende, false);
+    const bool eingetragen = uebungsende(programmnummer, endpunkte, text, folge, ende);
+    ende.melde();
+    return eingetragen;
 }

@@ -71,7 +71,8 @@ private:
 bool uebungsende(int programmnummer, float endpunkte, const QString& text,
                  Endfolge folge = Endfolge::Meldefenster);
 // The same, leaving the message of what was not saved to the caller, who
-// saves more entries of the run.
+// saves more entries of the run (with EintragZuerst it comes before the
+// message window).
 bool uebungsende(int programmnummer, float endpunkte, const QString& text, Endfolge folge, Laufende& ende);
 
 // The result and the highscore of a run of the current user, each saved by

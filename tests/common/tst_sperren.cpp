@@ -123,10 +123,8 @@ private slots:
     void nurLesendesKontoTeilt();
     void gesperrtLesenUndSpeichern_data();
     void gesperrtLesenUndSpeichern();
-    void laufendeEineMeldung_data();
-    void laufendeEineMeldung();
-    void nurLesendesKontoSpeichert_data();
-    void nurLesendesKontoSpeichert();
+    void speichernAbgelehnt_data();
+    void speichernAbgelehnt();
     void zuVieleDateien();
     void gruppeNurGenannte();
     void sperrreihenfolge();
@@ -406,113 +404,93 @@ void TestSperren::gesperrtLesenUndSpeichern()
     QCOMPARE(m_ordner->lies(datei), vorher);
 }
 
-void TestSperren::laufendeEineMeldung_data()
+void TestSperren::speichernAbgelehnt_data()
 {
-    QTest::addColumn<QString>("gehalten");
-    QTest::addColumn<bool>("levelwahl");
-    QTest::addColumn<QString>("meldung");
-    QTest::addColumn<QStringList>("unveraendert");  // of the result, highscore and level files
+    QTest::addColumn<QString>("weg");            // Lauf (Rechenmix, 13), Robbi (his level chooser, 107), eintragen, Plan
+    QTest::addColumn<QString>("gehalten");       // held by another program; empty: this account may only read
+    QTest::addColumn<QString>("meldung");        // every box, one a line
+    QTest::addColumn<QStringList>("geaendert");  // every other file stays as it was
     const QString benutzt = QStringLiteral("Die Datei %1 wird gerade von einem anderen VELMORA-Programm benutzt.");
-    const QString reg = QStringLiteral("xbasan.dat"), hoch = highscore::kDatei, level = QStringLiteral("robbier.dat");
-    // a run of Rechenmix (13) saves into xbaserg0.dat, Robbi's level chooser (107) into xbaserg7.dat
-    QTest::newRow("Ergebnisdatei") << "xbaserg0.dat" << false
-                                   << "Das Ergebnis wurde nicht gespeichert. " + benutzt.arg("xbaserg0.dat")
-                                   << QStringList{"xbaserg0.dat"};
-    QTest::newRow("Highscoreliste") << hoch << false << "Der Highscore wurde nicht gespeichert. " + benutzt.arg(hoch)
-                                    << QStringList{hoch};
-    QTest::newRow("Register") << reg << false
-                              << "Das Ergebnis und der Highscore wurden nicht gespeichert. " + benutzt.arg(reg)
-                                     + "\nEs wurde nichts gespeichert."
-                              << QStringList{"xbaserg0.dat", hoch};
-    QTest::newRow("Levelwahl, Leveldatei") << level << true
-                                           << "Der Levelstand wurde nicht gespeichert. " + benutzt.arg(level)
-                                           << QStringList{level};
-    QTest::newRow("Levelwahl, Register") << reg << true
-                                         << "Das Ergebnis, der Highscore und der Levelstand wurden nicht gespeichert. "
-                                                + benutzt.arg(reg) + "\nEs wurde nichts gespeichert."
-                                         << QStringList{"xbaserg7.dat", hoch, level};
+    const QString nurLesen = QStringLiteral("Zugriff verweigert: Dieses Konto darf die Datei %1 nur lesen.");
+    const QString erg = "Das Ergebnis wurde nicht gespeichert. ", hoch = "Der Highscore wurde nicht gespeichert. ";
+    const QString nichts = "\nEs wurde nichts gespeichert.", reg = "xbasan.dat";
+    // the end of a run saves each entry on its own; one message names those refused
+    QTest::newRow("Lauf, Ergebnisdatei") << "Lauf" << "xbaserg0.dat" << erg + benutzt.arg("xbaserg0.dat")
+                                         << QStringList{highscore::kDatei};
+    QTest::newRow("Lauf, Highscoreliste") << "Lauf" << highscore::kDatei << hoch + benutzt.arg(highscore::kDatei)
+                                          << QStringList{"xbaserg0.dat"};
+    QTest::newRow("Lauf, Register") << "Lauf" << reg
+                                    << "Das Ergebnis und der Highscore wurden nicht gespeichert. " + benutzt.arg(reg) + nichts
+                                    << QStringList();
+    QTest::newRow("Levelwahl, Leveldatei") << "Robbi" << "robbier.dat"
+                                           << "Der Levelstand wurde nicht gespeichert. " + benutzt.arg("robbier.dat")
+                                           << QStringList{"xbaserg7.dat", highscore::kDatei};
+    QTest::newRow("Levelwahl, Register")
+        << "Robbi" << reg
+        << "Das Ergebnis, der Highscore und der Levelstand wurden nicht gespeichert. " + benutzt.arg(reg) + nichts
+        << QStringList();
+    // an account that may only read is told so, naming the file
+    QTest::newRow("nur lesen, Nutzer eintragen") << "eintragen" << "" << nurLesen.arg(reg) + " Es wurde nichts gespeichert."
+                                                 << QStringList();
+    QTest::newRow("nur lesen, Lauf") << "Lauf" << ""
+                                     << erg + nurLesen.arg("xbaserg0.dat") + "\n" + hoch + nurLesen.arg(highscore::kDatei) + nichts
+                                     << QStringList();
+    QTest::newRow("nur lesen, Plan") << "Plan" << ""
+                                     << "Geben Sie einen Plannamen ein:\n" + nurLesen.arg("xbasplan.dat")
+                                            + " Es wurde nichts gespeichert."
+                                     << QStringList();
 }
 
-// The end of a run saves the result, the highscore and the levels each on its
-// own: a file in use costs only its own entry, and one message tells which
-// were not saved, and that nothing was only when nothing was.
-void TestSperren::laufendeEineMeldung()
+// A save refused by a file in use or by an account that may only read says
+// so in one message, which names what was not saved and why; whatever else
+// could be saved is.
+void TestSperren::speichernAbgelehnt()
 {
+    QFETCH(QString, weg);
     QFETCH(QString, gehalten);
-    QFETCH(bool, levelwahl);
     QFETCH(QString, meldung);
-    QFETCH(QStringList, unveraendert);
+    QFETCH(QStringList, geaendert);
+    const bool leser = gehalten.isEmpty();
+    if (leser && ::geteuid() != 0)
+        QSKIP("needs root: the reader is a child process that switches to another user id");
     Testuhr uhr;
     Uebungsumgebung umgebung(uhr, 1, QStringLiteral("Anna"));
-    const QStringList dateien = levelwahl ? QStringList{"xbaserg7.dat", highscore::kDatei, "robbier.dat"}
-                                          : QStringList{"xbaserg0.dat", highscore::kDatei};
-    QMap<QString, QByteArray> vorher;
-    for (const QString& d : dateien)
-        vorher[d] = m_ordner->lies(d);
-    std::unique_ptr<Sperrhalter> halter;
-    const auto halte = [&] {
-        halter = std::make_unique<Sperrhalter>(gehalten);
-        Dateisperre::setzeWartezeit(100);
-    };
-    dialog::Skript skript;
-    if (levelwahl) {
-        spieleRobbi(halte);
-    } else {
-        halte();
-        laufEintragen(13, 100.0f);
-    }
-    QVERIFY(halter->pid() > 0);
-    halter.reset();
-    QCOMPARE(skript.texte, QStringList{meldung});
-    for (const QString& d : dateien)
-        QVERIFY2((m_ordner->lies(d) == vorher[d]) == unveraendert.contains(d), qPrintable(d));
-}
-
-void TestSperren::nurLesendesKontoSpeichert_data()
-{
-    QTest::addColumn<QString>("weg");
-    QTest::addColumn<QString>("meldung");
-    const QString nurLesen = QStringLiteral("Zugriff verweigert: Dieses Konto darf die Datei %1 nur lesen.");
-    QTest::newRow("Nutzer eintragen") << "eintragen" << nurLesen.arg(QStringLiteral("xbasan.dat")) + " Es wurde nichts gespeichert.";
-    QTest::newRow("Ende eines Laufs") << "Lauf"
-                                      << "Das Ergebnis wurde nicht gespeichert. " + nurLesen.arg(QStringLiteral("xbaserg0.dat"))
-                                             + "\nDer Highscore wurde nicht gespeichert. " + nurLesen.arg(highscore::kDatei)
-                                             + "\nEs wurde nichts gespeichert.";
-    QTest::newRow("Plan speichern") << "Plan"
-                                    << "Geben Sie einen Plannamen ein:\n" + nurLesen.arg(QStringLiteral("xbasplan.dat"))
-                                           + " Es wurde nichts gespeichert.";
-}
-
-// An account that may only read is told so, naming the file, on every path
-// that saves, and nothing changes.
-void TestSperren::nurLesendesKontoSpeichert()
-{
-    if (::geteuid() != 0)
-        QSKIP("needs root: the reader is a child process that switches to another user id");
-    QFETCH(QString, weg);
-    QFETCH(QString, meldung);
-    setze(m_ordner->pfad(QString()), 0, 0, 0755);
     const QStringList dateien = QDir(m_ordner->pfad(QString())).entryList(QDir::Files);
     QMap<QString, QByteArray> vorher;
-    for (const QString& name : dateien) {
-        setze(m_ordner->pfad(name), 0, 0, 0644);
+    for (const QString& name : dateien)
         vorher[name] = m_ordner->lies(name);
-    }
-    // Anna, the current user, is in the register already
-    const QString bericht = alsKonto({kLeser, kLeser, {kLeser}}, [&weg] {
+    // the other program takes the file once the chooser has read its record
+    const auto speichere = [&weg](const std::function<void()>& vorDemSpeichern) {
         dialog::Skript skript;
-        if (weg == QLatin1String("eintragen")) {
-            trageEinImFenster(QStringLiteral("Carla"));
-        } else if (weg == QLatin1String("Lauf")) {
+        if (weg == QLatin1String("Robbi"))
+            spieleRobbi(vorDemSpeichern);
+        else
+            vorDemSpeichern();
+        if (weg == QLatin1String("Lauf"))
             laufEintragen(13, 100.0f);
-        } else {
+        else if (weg == QLatin1String("eintragen"))
+            trageEinImFenster(QStringLiteral("Carla"));
+        else if (weg == QLatin1String("Plan"))
             legePlanAn(skript);
-        }
         return skript.texte;
-    });
+    };
+    QString bericht;
+    if (leser) {
+        setze(m_ordner->pfad(QString()), 0, 0, 0755);
+        for (const QString& name : dateien)
+            setze(m_ordner->pfad(name), 0, 0, 0644);
+        bericht = alsKonto({kLeser, kLeser, {kLeser}}, [&] { return speichere([] {}); });
+    } else {
+        std::unique_ptr<Sperrhalter> halter;
+        bericht = speichere([&] {
+                      halter = std::make_unique<Sperrhalter>(gehalten);
+                      Dateisperre::setzeWartezeit(100);
+                  }).join(QLatin1Char('\n'));
+        QVERIFY(halter->pid() > 0);
+    }
     QCOMPARE(bericht, meldung);
     for (const QString& name : dateien)
-        QVERIFY2(m_ordner->lies(name) == vorher[name], qPrintable(name));
+        QVERIFY2((m_ordner->lies(name) != vorher[name]) == geaendert.contains(name), qPrintable(name));
 }
 
 // A process out of descriptors gets code 4, not "Zu wenig Speicherplatz".
